@@ -85,7 +85,8 @@ SimDevice SimFleet::makeDevice(int index, uint64_t seed, bool activated) const
     d.cloudSupport = m.cloudSupport;
     d.cloudStatus = m.cloudSupport == 1 ? uint8_t(1 + rng() % 2) : 0;
     d.emailTipMode = (m.extra & 0x2) ? 2 : 0;
-    const unsigned build = 230101 + unsigned(rng() % 20000);
+    // Firmware builds carry their date as yymmdd.
+    const unsigned build = unsigned(23 + rng() % 3) * 10000 + unsigned(1 + rng() % 12) * 100 + unsigned(1 + rng() % 28);
     d.softwareVersion = "V5.7." + std::to_string(rng() % 20) + "build " + std::to_string(build);
     d.dspVersion = "V7.3 build " + std::to_string(build);
     const QDateTime started = QDateTime::currentDateTime().addSecs(-qint64(rng() % (30 * 86400)));

@@ -141,6 +141,11 @@ class TstTarnLibrary : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // Everything here multicasts: only ever on loopback.
+        QCOMPARE(qEnvironmentVariable("TARN_INTERFACE"), QString("127.0.0.1"));
+    }
     void init();
     void cleanup();
     void discoversFleetAndRefreshBringsItBack();
