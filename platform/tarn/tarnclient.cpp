@@ -54,8 +54,10 @@ bool wellFormedMac(const std::string &mac)
 
 TarnClient &TarnClient::instance()
 {
-    static TarnClient client;
-    return client;
+    // Never destroyed: callers may still stop discovery from their own static
+    // destructors at exit, in whatever order those run.
+    static TarnClient *const client = new TarnClient;
+    return *client;
 }
 
 TarnClient::~TarnClient()

@@ -40,8 +40,9 @@ std::string defaultDirectory()
 
 TarnLog &TarnLog::instance()
 {
-    static TarnLog log;
-    return log;
+    // Never destroyed, like the client that writes to it during exit.
+    static TarnLog *const log = new TarnLog;
+    return *log;
 }
 
 bool TarnLog::open(int level, const std::string &directory, bool rotate)
