@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-5compat-dev qt6-tools-dev qt6-tools-dev-tools
-  qt6-l10n-tools qt6-translations-l10n libgl-dev
+  qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev fonts-noto-cjk
   libsodium-dev libqrencode-dev
   xvfb xauth
 )
