@@ -80,8 +80,14 @@ int main(int argc, char **argv)
             options.channel.interfaces = {value()};
         else if (arg == "--group")
             options.channel.group = value();
-        else if (arg == "--port")
-            options.channel.port = uint16_t(std::atoi(value().c_str()));
+        else if (arg == "--port") {
+            const int port = std::atoi(value().c_str());
+            if (port <= 0 || port > 65535) {
+                std::fprintf(stderr, "tarn-devsim: --port takes 1 to 65535\n");
+                return 2;
+            }
+            options.channel.port = uint16_t(port);
+        }
         else if (arg == "--quiet")
             options.quiet = true;
         else if (arg == "--help" || arg == "-h") {
@@ -106,7 +112,7 @@ int main(int argc, char **argv)
     devsim::SimFleet fleet;
     std::string error;
     if (!fleetPath.empty()) {
-        if (!fleet.loadFleetFile(fleetPath, &error)) {
+        if (!fleet.loadFleetFile(fleetPath, seed, &error)) {
             std::fprintf(stderr, "tarn-devsim: %s\n", error.c_str());
             return 1;
         }

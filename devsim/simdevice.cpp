@@ -174,6 +174,7 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
             if (retriesLeft != maxRetries)
                 o.stateChanged = true;
             retriesLeft = maxRetries;
+            trustedUntil = now + kTrustSeconds;
             return true;
         }
         o.stateChanged = true;
@@ -202,6 +203,7 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
         activated = true;
         retriesLeft = maxRetries;
         lockedUntil = 0;
+        trustedUntil = now + kTrustSeconds;
         o.announceChange = o.stateChanged = true;
         return o;
     }
@@ -219,15 +221,17 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
         const std::string newIp = tarnwire::boundedText(p.ipv4Address, sizeof p.ipv4Address);
         const std::string newMask = tarnwire::boundedText(p.ipv4SubnetMask, sizeof p.ipv4SubnetMask);
         const std::string newGateway = tarnwire::boundedText(p.ipv4Gateway, sizeof p.ipv4Gateway);
+        // Everything is checked before anything changes: a refused change leaves the device as it was.
+        if (!p.dhcpEnabled &&
+            (!validIPv4(newIp) || !validMask(newMask) || (!newGateway.empty() && !validIPv4(newGateway))))
+            return fail(TARN_ERR_PARAMETER);
+        if (p.port == 0 || p.httpPort == 0)
+            return fail(TARN_ERR_PARAMETER);
         if (!p.dhcpEnabled) {
-            if (!validIPv4(newIp) || !validMask(newMask) || (!newGateway.empty() && !validIPv4(newGateway)))
-                return fail(TARN_ERR_PARAMETER);
             ipv4 = newIp;
             mask = newMask;
             gateway = newGateway;
         }
-        if (p.port == 0 || p.httpPort == 0)
-            return fail(TARN_ERR_PARAMETER);
         dhcp = p.dhcpEnabled != 0;
         port = p.port;
         httpPort = p.httpPort;
@@ -288,6 +292,11 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
     case Operation::WifiCheck: {
         if (!(extraAbilityFlags & 0x4))
             return fail(TARN_ERR_NOT_SUPPORTED);
+        // These commands carry no administrator password, so the device takes them
+        // only shortly after someone proved to know it (activation, or any command
+        // with the right password).
+        if (now > trustedUntil)
+            return fail(TARN_ERR_DEVICE_DENY);
         const std::string ssid = fieldText(request, 0);
         const std::string password = fieldText(request, 1);
         if (ssid.empty() || ssid.size() > 32 || password.size() > 63)

@@ -59,6 +59,8 @@ struct SimDevice {
     std::string wifiSsid, wifiPassword;
     int retriesLeft = 7;
     int64_t lockedUntil = 0;           // seconds since the epoch
+    int64_t trustedUntil = 0;          // Wi-Fi network commands are taken until then (not saved)
+    static constexpr int64_t kTrustSeconds = 10 * 60;
 
     // The announcement record with the given message type (1, 2, 3 or 4).
     void announcement(int messageType, uint8_t out[560]) const;

@@ -36,9 +36,11 @@ const Model kModels[] = {
     {"TC-1120-B", 1, 0x2001, 0x04, 0x01, 0x00, 0x00, 0},
 };
 
-std::string lower(std::string s)
+// MAC addresses are found whatever their letter case and separators.
+std::string macKey(std::string s)
 {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return c == ':' ? '-' : char(std::tolower(c)); });
     return s;
 }
 
@@ -152,7 +154,7 @@ void SimFleet::generate(int count, int inactive, uint64_t seed)
     rebuildIndex();
 }
 
-bool SimFleet::loadFleetFile(const std::string &path, std::string *error)
+bool SimFleet::loadFleetFile(const std::string &path, uint64_t seed, std::string *error)
 {
     QFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -171,7 +173,7 @@ bool SimFleet::loadFleetFile(const std::string &path, std::string *error)
         const QJsonObject o = list[i].toObject();
         const bool activated = o.contains("activated") ? o["activated"].toBool() : true;
         // Unset fields take what a generated device of the same position would have.
-        SimDevice d = makeDevice(i, 1, activated);
+        SimDevice d = makeDevice(i, seed, activated);
         d.serial = str(o, "serial", d.serial);
         d.mac = str(o, "mac", d.mac);
         d.model = str(o, "model", d.model);
@@ -278,7 +280,7 @@ SimDevice *SimFleet::findBySerial(const std::string &serial)
 
 SimDevice *SimFleet::findByMac(const std::string &mac)
 {
-    auto it = m_byMac.find(lower(mac));
+    auto it = m_byMac.find(macKey(mac));
     return it == m_byMac.end() ? nullptr : &m_devices[size_t(it->second)];
 }
 
@@ -288,7 +290,7 @@ void SimFleet::rebuildIndex()
     m_byMac.clear();
     for (size_t i = 0; i < m_devices.size(); ++i) {
         m_bySerial.emplace(m_devices[i].serial, int(i));
-        m_byMac.emplace(lower(m_devices[i].mac), int(i));
+        m_byMac.emplace(macKey(m_devices[i].mac), int(i));
     }
 }
 

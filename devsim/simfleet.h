@@ -19,7 +19,8 @@ class SimFleet
 public:
     // count devices, `inactive` of them not activated and on the shared factory address.
     void generate(int count, int inactive, uint64_t seed);
-    bool loadFleetFile(const std::string &path, std::string *error);
+    // Fields a device leaves out take what a generated device of the same place would have.
+    bool loadFleetFile(const std::string &path, uint64_t seed, std::string *error);
 
     // Devices of the state file take its state; a missing file is not an error.
     bool loadState(const std::string &path, std::string *error);

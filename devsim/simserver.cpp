@@ -18,6 +18,10 @@ constexpr auto kChallengeLifetime = std::chrono::seconds(20);
 constexpr auto kReplyLifetime = std::chrono::seconds(30);
 constexpr auto kResendThrottle = std::chrono::milliseconds(80);
 constexpr auto kMinAnswerDelay = std::chrono::milliseconds(30);   // lets every chunk of a round arrive first
+// Bounds on what any sender on the segment can make the simulator hold.
+constexpr size_t kMaxRounds = 8;
+constexpr size_t kMaxChallenges = 4096;
+constexpr size_t kMaxCachedReplies = 2048;
 
 int64_t nowSeconds()
 {
@@ -26,7 +30,8 @@ int64_t nowSeconds()
 } // namespace
 
 SimServer::SimServer(SimFleet &fleet, ServerOptions options)
-    : m_fleet(fleet), m_options(std::move(options)), m_rng(m_options.seed ^ randomU64())
+    : m_fleet(fleet), m_options(std::move(options)), m_rng(m_options.seed ^ randomU64()),
+      m_reassembler(std::chrono::seconds(10), 64)
 {
 }
 
@@ -185,12 +190,21 @@ void SimServer::handle(const Bytes &data)
 
 void SimServer::handleInquiry(const Datagram &d)
 {
+    if (d.header.fragmentCount != 1)
+        return;
     auto chunk = decodeInquiry(Bytes(d.data, d.data + d.size));
     if (!chunk)
         return;
     const uint64_t txid = d.header.txid;
     auto it = m_rounds.find(txid);
     if (it == m_rounds.end()) {
+        if (m_rounds.size() >= kMaxRounds) {
+            // The oldest round's answers still pending are dropped with it.
+            auto oldest = std::min_element(m_rounds.begin(), m_rounds.end(), [](const auto &a, const auto &b) {
+                return a.second.expires < b.second.expires;
+            });
+            m_rounds.erase(oldest);
+        }
         Round round;
         const size_t count = m_fleet.devices().size();
         round.suppressed.assign(count, 0);
@@ -239,6 +253,11 @@ void SimServer::handleHello(const Datagram &d)
     const uint64_t txid = d.header.txid;
     auto it = m_challenges.find(txid);
     if (it == m_challenges.end()) {
+        if (m_challenges.size() >= kMaxChallenges) {
+            expire();
+            if (m_challenges.size() >= kMaxChallenges)
+                return;   // flooded: the client retries
+        }
         ChallengeState state;
         state.device = m_fleet.indexOf(device);
         randomBytes(state.challenge, sizeof state.challenge);
@@ -319,7 +338,10 @@ void SimServer::handleRequest(const Datagram &d)
     cached.expires = Clock::now() + kReplyLifetime;
     cached.lastSent = Clock::now();
     sendLater(cached.datagrams);
-    m_replies.emplace(txid, std::move(cached));
+    if (m_replies.size() >= kMaxCachedReplies)
+        expire();
+    if (m_replies.size() < kMaxCachedReplies)
+        m_replies.emplace(txid, std::move(cached));
 }
 
 } // namespace devsim

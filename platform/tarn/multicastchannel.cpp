@@ -50,6 +50,22 @@ bool resolveInterface(const std::string &name, in_addr *out)
     return found;
 }
 
+// The index of the interface that owns an address (0 when none does).
+unsigned interfaceIndex(const in_addr &address)
+{
+    ifaddrs *list = nullptr;
+    if (getifaddrs(&list) != 0)
+        return 0;
+    unsigned index = 0;
+    for (ifaddrs *i = list; i && !index; i = i->ifa_next) {
+        if (i->ifa_addr && i->ifa_addr->sa_family == AF_INET &&
+            reinterpret_cast<sockaddr_in *>(i->ifa_addr)->sin_addr.s_addr == address.s_addr)
+            index = if_nametoindex(i->ifa_name);
+    }
+    freeifaddrs(list);
+    return index;
+}
+
 std::vector<in_addr> multicastInterfaces()
 {
     std::vector<in_addr> result;
@@ -159,6 +175,9 @@ bool MulticastChannel::open(const ChannelConfig &config, std::string *error)
     if (joined.empty())
         return fail("joining the group failed");
     m_interfaces = joined;
+    m_interfaceIndexes.clear();
+    for (const in_addr &a : m_interfaces)
+        m_interfaceIndexes.push_back(interfaceIndex(a));
 
     int pipeFds[2];
     if (pipe2(pipeFds, O_NONBLOCK | O_CLOEXEC) != 0)
@@ -178,6 +197,7 @@ void MulticastChannel::close()
         ::close(m_wakeWrite);
     m_socket = m_wakeRead = m_wakeWrite = -1;
     m_interfaces.clear();
+    m_interfaceIndexes.clear();
 }
 
 bool MulticastChannel::send(const Bytes &datagram)
@@ -185,7 +205,8 @@ bool MulticastChannel::send(const Bytes &datagram)
     if (m_socket < 0 || datagram.size() > kMaxDatagram)
         return false;
     bool any = false;
-    for (const in_addr &a : m_interfaces) {
+    for (size_t n = 0; n < m_interfaces.size(); ++n) {
+        const in_addr &a = m_interfaces[n];
         // The interface is chosen per datagram; the socket is shared between threads,
         // so it goes with the message rather than as a socket option.
         msghdr msg{};
@@ -202,6 +223,9 @@ bool MulticastChannel::send(const Bytes &datagram)
         c->cmsg_type = IP_PKTINFO;
         c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
         in_pktinfo info{};
+        // Both the interface and its address: with several interfaces the address
+        // alone would not choose the way out.
+        info.ipi_ifindex = int(m_interfaceIndexes[n]);
         info.ipi_spec_dst = a;
         std::memcpy(CMSG_DATA(c), &info, sizeof info);
         for (int attempt = 0; attempt < 50; ++attempt) {

@@ -65,6 +65,7 @@ private:
     uint64_t m_droppedForTtl = 0;
     sockaddr_in m_group{};
     std::vector<in_addr> m_interfaces;
+    std::vector<unsigned> m_interfaceIndexes;
 };
 
 } // namespace tarnwire

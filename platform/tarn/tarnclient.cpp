@@ -17,15 +17,26 @@ constexpr int kRoundCount = int(sizeof kRoundOffsetsMs / sizeof kRoundOffsetsMs[
 constexpr auto kSlowBeat = std::chrono::seconds(60);
 constexpr uint16_t kFirstSpreadMs = 1000;
 constexpr uint16_t kLaterSpreadMs = 500;
+// Bounds on what strangers on the segment can make the library remember.
+constexpr size_t kMaxKnownDevices = 100000;
+constexpr size_t kMaxRememberedKeys = 200000;
 
 std::chrono::milliseconds commandTimeout()
 {
     if (const char *v = std::getenv("TARN_TIMEOUT_MS"); v && *v) {
         const long ms = std::strtol(v, nullptr, 10);
+        // Beyond the devices' challenge lifetime a late answer would be refused anyway.
         if (ms > 0)
-            return std::chrono::milliseconds(ms);
+            return std::chrono::milliseconds(std::min(ms, 15000L));
     }
     return std::chrono::milliseconds(5000);
+}
+
+std::string keyText(const std::string &key)
+{
+    std::string printable = key;
+    std::replace(printable.begin(), printable.end(), '\0', ' ');
+    return printable;
 }
 
 std::string deviceKey(const uint8_t *record)
@@ -173,6 +184,7 @@ TarnClient::Result TarnClient::run(const Command &command)
     while (txid == 0)
         txid = randomU64();
     auto pending = std::make_shared<Pending>();
+    pending->target = command.target;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_pending[txid] = pending;
@@ -214,14 +226,25 @@ TarnClient::Result TarnClient::run(const Command &command)
         return finish(int(pending->rejected));
 
     ChallengeBody challenge;
-    std::optional<PublicKey> knownKey;
+    bool keyTrusted = true;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         challenge = pending->challenge;
-        knownKey = knownKeyFor(command.target);
+        // The key must be the one this device first showed; a device heard for
+        // the first time is trusted with the key it answers with.
+        const std::string key = challenge.serial + '\0' + challenge.mac;
+        auto first = m_firstKeys.find(key);
+        if (first == m_firstKeys.end()) {
+            const std::optional<PublicKey> announced = knownKeyFor(command.target);
+            keyTrusted = !announced || *announced == challenge.deviceKey;
+            if (keyTrusted && m_firstKeys.size() < kMaxRememberedKeys)
+                m_firstKeys.emplace(key, challenge.deviceKey);
+        } else {
+            keyTrusted = first->second == challenge.deviceKey;
+        }
     }
-    if (knownKey && *knownKey != challenge.deviceKey) {
-        TARN_LOG(Error, "device %s answered with a key other than the one it announced", command.target.text.c_str());
+    if (!keyTrusted) {
+        TARN_LOG(Error, "device %s answered with a key other than the one it first showed", command.target.text.c_str());
         return finish(TARN_ERR_KEY_CHANGED);
     }
 
@@ -245,24 +268,25 @@ TarnClient::Result TarnClient::run(const Command &command)
     if (request.empty())
         return finish(TARN_ERR_PARAMETER);
     interval = std::chrono::milliseconds(150);
-    if (!exchange(request, [&] { return pending->haveReply || pending->rejected; }))
-        return finish(TARN_ERR_TIMEOUT);
-    if (pending->rejected)
-        return finish(int(pending->rejected));
-
-    Bytes body;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        body = pending->replyBody;
+    for (;;) {
+        if (!exchange(request, [&] { return pending->haveReply || pending->rejected; }))
+            return finish(TARN_ERR_TIMEOUT);
+        if (pending->rejected)
+            return finish(int(pending->rejected));
+        Bytes body;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            body = std::move(pending->replyBody);
+            pending->haveReply = false;
+        }
+        auto opened = open(sealed->sharedKey, body.data(), body.size());
+        if (auto reply = opened ? decodeReply(*opened) : std::nullopt) {
+            result.output = std::move(reply->output);
+            return finish(int(reply->status));
+        }
+        // Not sealed for us: a stranger's datagrams. Keep waiting for the device's own.
+        TARN_LOG(Error, "a reply for %s did not open; waiting for the device's", command.target.text.c_str());
     }
-    auto opened = open(sealed->sharedKey, body.data(), body.size());
-    auto reply = opened ? decodeReply(*opened) : std::nullopt;
-    if (!reply) {
-        TARN_LOG(Error, "reply from %s did not open", command.target.text.c_str());
-        return finish(TARN_ERR_RECEIVE);
-    }
-    result.output = std::move(reply->output);
-    return finish(int(reply->status));
 }
 
 void TarnClient::networkLoop()
@@ -307,10 +331,12 @@ void TarnClient::handleDatagram(const Bytes &data)
             handleAnnounce(Bytes(datagram->data, datagram->data + datagram->size));
         return;
     case MessageType::Challenge: {
+        if (h.fragmentCount != 1)
+            return;
         auto body = decodeChallenge(Bytes(datagram->data, datagram->data + datagram->size));
         std::lock_guard<std::mutex> lock(m_mutex);
         auto it = m_pending.find(h.txid);
-        if (body && it != m_pending.end() && !it->second->haveChallenge) {
+        if (body && it != m_pending.end() && !it->second->haveChallenge && targetMatches(it->second->target, body->serial, body->mac)) {
             it->second->challenge = *body;
             it->second->haveChallenge = true;
             m_changed.notify_all();
@@ -330,10 +356,14 @@ void TarnClient::handleDatagram(const Bytes &data)
         return;
     }
     case MessageType::Reject: {
+        if (h.fragmentCount != 1)
+            return;
         auto body = decodeReject(Bytes(datagram->data, datagram->data + datagram->size));
         std::lock_guard<std::mutex> lock(m_mutex);
         auto it = m_pending.find(h.txid);
-        if (body && it != m_pending.end() && !it->second->haveReply) {
+        // Only the device that gave the challenge can turn the request down.
+        if (body && it != m_pending.end() && !it->second->haveReply && it->second->haveChallenge &&
+            body->serial == it->second->challenge.serial && sameMac(body->mac, it->second->challenge.mac)) {
             it->second->rejected = body->reason ? body->reason : uint32_t(TARN_ERR_DEVICE_DENY);
             m_changed.notify_all();
         }
@@ -371,9 +401,10 @@ void TarnClient::handleAnnounce(const Bytes &bytes)
         }
         auto first = m_firstKeys.find(key);
         if (first == m_firstKeys.end()) {
-            m_firstKeys.emplace(key, entry.key);
+            if (m_firstKeys.size() < kMaxRememberedKeys)
+                m_firstKeys.emplace(key, entry.key);
         } else if (first->second != entry.key) {
-            TARN_LOG(Error, "device %s announces a key other than the first one seen", key.c_str());
+            TARN_LOG(Error, "device %s announces a key other than the first one seen", keyText(key).c_str());
             if (rule & TARN_FILTER_KEY_CHANGED)
                 return;
         }
@@ -391,6 +422,8 @@ void TarnClient::handleAnnounce(const Bytes &bytes)
                 known->second = entry;
                 type = 2;     // a listed device whose details changed
             } else {
+                if (m_known.size() >= kMaxKnownDevices)
+                    return;
                 m_known.emplace(key, entry);
                 if (type == 2)
                     type = 1; // first heard through a change: it appears

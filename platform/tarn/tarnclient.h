@@ -58,6 +58,7 @@ private:
         PublicKey key;
     };
     struct Pending {
+        Target target;
         bool haveChallenge = false;
         ChallengeBody challenge;
         bool haveReply = false;

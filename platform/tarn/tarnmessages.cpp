@@ -91,6 +91,11 @@ std::vector<InquiryChunk> makeInquiryRound(uint16_t spreadMs, const uint8_t salt
     return chunks;
 }
 
+bool targetMatches(const Target &target, const std::string &serial, const std::string &mac)
+{
+    return target.kind == TargetKind::Serial ? target.text == serial : sameMac(target.text, mac);
+}
+
 void writeTarget(Writer &w, const Target &target)
 {
     w.u8(uint8_t(target.kind));
@@ -174,7 +179,7 @@ std::optional<CommandRequest> decodeCommand(const Bytes &plain)
     const uint16_t count = r.u16();
     c.command = r.u32();
     c.outputCapacity = r.u32();
-    if (!r.ok() || count > kMaxFields || c.outputCapacity > kMaxMessage)
+    if (!r.ok() || count > kMaxFields || c.outputCapacity > kMaxOutputCapacity)
         return std::nullopt;
     for (uint16_t i = 0; i < count; ++i) {
         auto f = r.field(kMaxMessage);

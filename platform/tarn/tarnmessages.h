@@ -40,6 +40,8 @@ struct Target {
     TargetKind kind = TargetKind::Serial;
     std::string text;
 };
+// Whether a device with this serial number and MAC address is the one addressed.
+bool targetMatches(const Target &target, const std::string &serial, const std::string &mac);
 void writeTarget(Writer &w, const Target &target);
 std::optional<Target> readTarget(Reader &r);
 Bytes encodeHello(const Target &target);

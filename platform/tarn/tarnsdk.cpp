@@ -58,7 +58,8 @@ TarnClient::Command makeCommand(TargetKind kind, const char *target, Operation o
     return c;
 }
 
-constexpr size_t kMaxKeyText = 47;     // serial numbers and MAC addresses
+constexpr size_t kMaxKeyText = 47;
+static_assert(TARN_MAX_CONFIG_LENGTH <= tarnwire::kMaxOutputCapacity, "outputs fit a reply");     // serial numbers and MAC addresses
 constexpr size_t kMaxSecretText = 255;
 
 } // namespace

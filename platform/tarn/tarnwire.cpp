@@ -202,8 +202,9 @@ bool sameMac(const std::string &a, const std::string &b)
 {
     if (a.size() != b.size())
         return false;
+    auto normal = [](char c) { return c == ':' ? '-' : char(std::tolower(static_cast<unsigned char>(c))); };
     for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+        if (normal(a[i]) != normal(b[i]))
             return false;
     }
     return true;

@@ -61,8 +61,9 @@ constexpr size_t kMacSize = 20;
 constexpr size_t kAnnounceBodySize = kPublicKeySize + 560;
 constexpr size_t kChallengeBodySize = kSerialSize + kMacSize + kChallengeSize + kPublicKeySize;
 constexpr size_t kRejectBodySize = kSerialSize + kMacSize + 4;
-constexpr size_t kInquiryFixedSize = 40;
-constexpr size_t kInquiryMaxHashes = (kMaxFragmentData - kInquiryFixedSize) / 4;
+constexpr size_t kInquiryFixedSize = 36;
+constexpr size_t kInquiryMaxHashes = 284;                // a full chunk stays 4 bytes short of a datagram
+constexpr uint32_t kMaxOutputCapacity = 65536;           // largest output a command may ask for
 
 struct Header {
     MessageType type = MessageType::Announce;
@@ -171,7 +172,7 @@ private:
 // Text of a fixed-size record field, up to the first zero or the field's end.
 std::string boundedText(const char *field, size_t width);
 
-// MAC texts match whatever their letter case.
+// MAC texts match whatever their letter case and whether they separate by '-' or ':'.
 bool sameMac(const std::string &a, const std::string &b);
 
 } // namespace tarnwire

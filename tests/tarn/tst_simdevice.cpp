@@ -89,6 +89,7 @@ private slots:
     void wifiSettings();
     void channelPasswordNeedsAdminPassword();
     void refusalsFromTheFleetFile();
+    void wifiNetworkOnlyAfterAPasswordProof();
     void stateSurvivesRestart();
 };
 
@@ -245,6 +246,27 @@ void TstSimDevice::refusalsFromTheFleetFile()
     r.fields = {textBytes("Abcdef123")};
     QCOMPARE(int(d.handle(r, 1000).reply.status), int(TARN_ERR_DEVICE_DENY));
     QVERIFY(!d.activated);
+}
+
+void TstSimDevice::wifiNetworkOnlyAfterAPasswordProof()
+{
+    SimDevice d = makeDevice(true);
+    d.extraAbilityFlags = 0x4;
+    d.visibleWifi = {{"Site-WLAN", "wlan-pass-1"}};
+    CommandRequest config;
+    config.operation = Operation::WifiConfig;
+    config.fields = {textBytes("Site-WLAN"), textBytes("wlan-pass-1")};
+    // The command carries no administrator password: a stranger is refused.
+    QCOMPARE(int(d.handle(config, 1000).reply.status), int(TARN_ERR_DEVICE_DENY));
+    QVERIFY(d.wifiSsid.empty());
+    QCOMPARE(int(d.handle(netRequest("Right1234", "10.1.2.3"), 1000).reply.status), 0);
+    QCOMPARE(int(d.handle(config, 1100).reply.status), 0);
+    QCOMPARE(d.wifiSsid, std::string("Site-WLAN"));
+    CommandRequest check = config;
+    check.operation = Operation::WifiCheck;
+    check.fields[1] = textBytes("wrong-pass");
+    QCOMPARE(int(d.handle(check, 1200).reply.status), int(TARN_ERR_PASSWORD));
+    QCOMPARE(int(d.handle(config, 1000 + SimDevice::kTrustSeconds + 1).reply.status), int(TARN_ERR_DEVICE_DENY));
 }
 
 void TstSimDevice::stateSurvivesRestart()

@@ -130,9 +130,15 @@ std::string taggedSerial(const char *tag, int n)
     return "TC2140IR20240101" + std::string(tag) + "00000000" + std::to_string(n);
 }
 
-const char *kSerial1 = "TC2140IR20240101CCRR000000001";
-const char *kSerial2 = "TC2140IR20240101CCRR000000002";
-const char *kSerial3 = "TC2140IR20240101CCRR000000003";
+// Each test plays its own devices (see fleetWithTag): serials of the running test.
+std::string g_tag = "CCRR";
+std::string serialOf(int n)
+{
+    return taggedSerial(g_tag.c_str(), n);
+}
+#define kSerial1 serialOf(1).c_str()
+#define kSerial2 serialOf(2).c_str()
+#define kSerial3 serialOf(3).c_str()
 
 } // namespace
 
@@ -186,6 +192,8 @@ private:
 
 void TstTarnLibrary::init()
 {
+    static int testNumber = 0;
+    g_tag = "T" + std::to_string(100 + ++testNumber);
     qunsetenv("TARN_TIMEOUT_MS");
     TARN_SetDeviceFilterRule(0, 0, 0);
 }
@@ -225,7 +233,7 @@ void TstTarnLibrary::discoversFleetAndRefreshBringsItBack()
 
 void TstTarnLibrary::activationIsAnnounced()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
     QCOMPARE(g_heard.device(kSerial2)->activationState, uint8_t(1));
@@ -238,7 +246,7 @@ void TstTarnLibrary::activationIsAnnounced()
 
 void TstTarnLibrary::networkChangeMovesTheDevice()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
     const TarnAnnouncement before = *g_heard.device(kSerial3);
@@ -254,7 +262,7 @@ void TstTarnLibrary::networkChangeMovesTheDevice()
 
 void TstTarnLibrary::wrongPasswordsCountDownThenLock()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
     TarnNetParam p;
@@ -277,7 +285,7 @@ void TstTarnLibrary::wrongPasswordsCountDownThenLock()
 
 void TstTarnLibrary::inactiveDeviceRefusesNetworkChange()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
     TarnNetParam p;
@@ -334,7 +342,7 @@ void TstTarnLibrary::survivesDatagramLoss()
 
 void TstTarnLibrary::noSecretOnTheWire()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     Sniffer sniffer;
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
@@ -363,7 +371,7 @@ void TstTarnLibrary::noSecretOnTheWire()
 
 void TstTarnLibrary::capturedRequestCannotBeReplayed()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     Sniffer sniffer;
     QVERIFY(startLibrary());
     QVERIFY(waitForDevices(4));
@@ -390,7 +398,7 @@ void TstTarnLibrary::capturedRequestCannotBeReplayed()
 
 void TstTarnLibrary::tamperedRequestIsRejected()
 {
-    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
+    QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(fleetWithTag(g_tag.c_str()))}));
     Sniffer sniffer;
     auto &channel = sniffer.channel();
     // Play the client by hand: a challenge, then a sealed request with one changed byte.
@@ -455,6 +463,9 @@ void TstTarnLibrary::filterRule()
         QCOMPARE(g_heard.count(), size_t(0));
     } else {
         QVERIFY(waitForDevices(4));
+        // Shown, but the library will not hand a password to a key it has not seen before.
+        QCOMPARE(TARN_ActivateDevice(taggedSerial(tag.constData(), 2).c_str(), "NewPass123"), 0);
+        QCOMPARE(TARN_GetLastError(), int(TARN_ERR_KEY_CHANGED));
     }
 }
 
