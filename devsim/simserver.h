@@ -15,6 +15,7 @@
 #include <unordered_map>
 
 #include "multicastchannel.h"
+#include "reassembler.h"
 #include "simfleet.h"
 
 namespace devsim {

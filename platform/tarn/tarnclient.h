@@ -19,6 +19,7 @@
 #include "tarncrypto.h"
 #include "tarnmessages.h"
 #include "tarnsdk.h"
+#include "reassembler.h"
 
 namespace tarnwire {
 

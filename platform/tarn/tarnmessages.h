@@ -10,6 +10,8 @@
 
 #include "tarncrypto.h"
 #include "tarnwire.h"
+#include "wirereader.h"
+#include "wirewriter.h"
 
 namespace tarnwire {
 

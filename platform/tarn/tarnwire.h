@@ -81,45 +81,6 @@ inline uint16_t getU16(const uint8_t *p) { return uint16_t(p[0] | (p[1] << 8)); 
 inline uint32_t getU32(const uint8_t *p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 inline uint64_t getU64(const uint8_t *p) { uint64_t v = 0; for (int i = 7; i >= 0; --i) v = (v << 8) | p[i]; return v; }
 
-// Appends to a growing body.
-class Writer
-{
-public:
-    void u8(uint8_t v) { m_bytes.push_back(v); }
-    void u16(uint16_t v) { uint8_t b[2]; putU16(b, v); raw(b, 2); }
-    void u32(uint32_t v) { uint8_t b[4]; putU32(b, v); raw(b, 4); }
-    void raw(const void *data, size_t size);
-    void fixedText(const std::string &text, size_t width); // zero-padded, cut at width
-    void field(const Bytes &data) { u32(uint32_t(data.size())); raw(data.data(), data.size()); }
-    Bytes &bytes() { return m_bytes; }
-
-private:
-    Bytes m_bytes;
-};
-
-// Reads a body front to back; any read past the end marks the reader failed.
-class Reader
-{
-public:
-    Reader(const uint8_t *data, size_t size) : m_data(data), m_size(size) {}
-    explicit Reader(const Bytes &bytes) : Reader(bytes.data(), bytes.size()) {}
-    uint8_t u8();
-    uint16_t u16();
-    uint32_t u32();
-    bool raw(void *out, size_t size);
-    const uint8_t *skip(size_t size);       // pointer to the skipped bytes, or null
-    std::string fixedText(size_t width);    // up to the first zero inside width
-    std::optional<Bytes> field(size_t maxSize);
-    size_t remaining() const { return m_ok ? m_size - m_pos : 0; }
-    bool ok() const { return m_ok; }
-
-private:
-    const uint8_t *m_data;
-    size_t m_size;
-    size_t m_pos = 0;
-    bool m_ok = true;
-};
-
 // Splits a message body into datagrams of at most kMaxDatagram bytes.
 std::vector<Bytes> encodeMessage(MessageType type, uint64_t txid, const Bytes &body);
 
@@ -130,44 +91,6 @@ struct Datagram {
     size_t size = 0;
 };
 std::optional<Datagram> decodeDatagram(const uint8_t *data, size_t size);
-
-// Collects the fragments of messages, keyed by (type, txid, origin), until each
-// is complete. Incomplete messages are dropped after a time, and the number of
-// messages in progress is capped, so a stream of stray fragments cannot grow it.
-class Reassembler
-{
-public:
-    explicit Reassembler(std::chrono::milliseconds lifetime = std::chrono::seconds(10), size_t maxPending = 512)
-        : m_lifetime(lifetime), m_maxPending(maxPending) {}
-
-    // Returns the whole body once the last missing fragment arrives.
-    std::optional<Bytes> add(const Datagram &datagram, uint64_t origin = 0, Clock::time_point now = Clock::now());
-    void forget(MessageType type, uint64_t txid, uint64_t origin = 0);
-    void expire(Clock::time_point now = Clock::now());
-    size_t pending() const { return m_pending.size(); }
-
-private:
-    struct Key {
-        uint8_t type;
-        uint64_t txid;
-        uint64_t origin;
-        bool operator<(const Key &o) const
-        {
-            if (type != o.type) return type < o.type;
-            if (txid != o.txid) return txid < o.txid;
-            return origin < o.origin;
-        }
-    };
-    struct Partial {
-        Bytes body;
-        std::vector<bool> have;
-        size_t missing = 0;
-        Clock::time_point started;
-    };
-    std::chrono::milliseconds m_lifetime;
-    size_t m_maxPending;
-    std::map<Key, Partial> m_pending;
-};
 
 // Text of a fixed-size record field, up to the first zero or the field's end.
 std::string boundedText(const char *field, size_t width);

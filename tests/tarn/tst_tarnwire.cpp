@@ -8,6 +8,8 @@
 
 #include "tarncrypto.h"
 #include "tarnmessages.h"
+#include "reassembler.h"
+#include "tarnmessages.h"
 #include "tarnwire.h"
 
 using namespace tarnwire;
