@@ -1,0 +1,12 @@
+#include "filepathbutton.h"
+
+namespace aptui {
+
+FilePathButton::FilePathButton(QWidget *parent)
+    : QToolButton(parent)
+{
+}
+
+FilePathButton::~FilePathButton() = default;
+
+} // namespace aptui

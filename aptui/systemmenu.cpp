@@ -1,0 +1,12 @@
+#include "systemmenu.h"
+
+namespace aptui {
+
+SystemMenu::SystemMenu(QWidget *parent)
+    : CMenu(parent)
+{
+}
+
+SystemMenu::~SystemMenu() = default;
+
+} // namespace aptui

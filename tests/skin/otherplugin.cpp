@@ -1,0 +1,6 @@
+#include "otherplugin.h"
+
+OtherPlugin::OtherPlugin(QObject *parent)
+    : QObject(parent)
+{
+}
