@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>QObject</name>
+    <message>
+        <location filename="../app/main.cpp" line="+17"/>
+        <source>TARNTool</source>
+        <translation>TARN工具</translation>
+    </message>
+</context>
+<context>
     <name>TARN::TarnHandler</name>
     <message>
         <location filename="../discovery/tarnhandler.cpp" line="+179"/>
@@ -77,6 +85,60 @@
         <location line="+2"/>
         <source>Error%1:others</source>
         <translation>错误%1：其他</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::HintBox</name>
+    <message>
+        <location filename="../aptui/hintbox.cpp" line="+26"/>
+        <source>Hint</source>
+        <translation>提示</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::TARNToolMainPage</name>
+    <message>
+        <location filename="../app/tarntoolmainpage.cpp" line="+32"/>
+        <location line="+2"/>
+        <source>TARN Tool</source>
+        <translation>TARN 工具</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>Exit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Exit the TARN software?</source>
+        <translation>确定退出TARN软件吗？</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::TipDialog</name>
+    <message>
+        <location filename="../aptui/tipdialog.cpp" line="+38"/>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>sure</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>apt::ToolsApplication</name>
+    <message>
+        <location filename="../app/toolsapplication.cpp" line="+71"/>
+        <location line="+1"/>
+        <source>TARN is already running.</source>
+        <translation>TARN 已在运行。</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Display resolution less than 1024*768,are you sure to start the program?</source>
+        <translation>显示分辨率低于1024*768，确定要启动程序吗？</translation>
     </message>
 </context>
 <context>
