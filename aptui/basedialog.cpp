@@ -243,6 +243,11 @@ void BaseDialog::fitContentArea()
         return;
     // Before the dialog is first shown the bars still have their initial
     // geometry; laying the form out first gives them their real heights.
+    // The content area is freed first: fixed by an earlier fit, it would leave
+    // the bars stretched, and their stretched height would be measured.
+    m_mainBorder->setMinimumSize(0, 0);
+    m_mainBorder->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_verticalLayout3->invalidate();
     m_verticalLayout3->activate();
     const int titleHeight = m_title->isHidden() ? 0 : m_title->height();
     const int bottomHeight = m_bottom->isHidden() ? 0 : m_bottom->height();

@@ -424,6 +424,11 @@ void TestBaseDialog::fixedSizeFollowsTheBottomBar()
 
     QVERIFY(!bottom->isVisible());
     QCOMPARE(dialog.titleBar()->height() + mainBorder->height(), 256);
+    // The room the hidden bar leaves goes to the content, not to the title.
+    BaseDialog reference(false, false, false, false, true, false, false);
+    reference.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&reference));
+    QCOMPARE(dialog.titleBar()->height(), reference.titleBar()->height());
 
     dialog.setBottomVisible(true);
     dialog.setBottomBarHeight(60);
