@@ -33,6 +33,8 @@ void usage()
         "  --state FILE    keep keys, passwords and settings across restarts\n"
         "  --loss P        lose each datagram, in or out, with probability P (0..1)\n"
         "  --latency MS    answer every request MS milliseconds late\n"
+        "  --loopback-addresses  generated activated devices get addresses 127.0.x.y (HTTP port 8080)\n"
+        "  --http          devices on loopback addresses serve a status page on their HTTP port\n"
         "  --interface     the interface to play on (default 127.0.0.1: only this machine)\n"
         "  --group, --port the multicast group and port (default TARN_GROUP, TARN_PORT or the protocol's)\n"
         "\n"
@@ -47,6 +49,7 @@ int main(int argc, char **argv)
     int inactive = 0;
     uint64_t seed = 1;
     std::string fleetPath;
+    bool loopbackAddresses = false;
     devsim::ServerOptions options;
     options.channel = tarnwire::ChannelConfig::fromEnvironment();
     // Unlike the library, the simulator stays on this machine unless told otherwise.
@@ -88,6 +91,10 @@ int main(int argc, char **argv)
             }
             options.channel.port = uint16_t(port);
         }
+        else if (arg == "--loopback-addresses")
+            loopbackAddresses = true;
+        else if (arg == "--http")
+            options.servePages = true;
         else if (arg == "--quiet")
             options.quiet = true;
         else if (arg == "--help" || arg == "-h") {
@@ -117,7 +124,7 @@ int main(int argc, char **argv)
             return 1;
         }
     } else {
-        fleet.generate(count, inactive, seed);
+        fleet.generate(count, inactive, seed, loopbackAddresses);
     }
     if (!options.statePath.empty() && !fleet.loadState(options.statePath, &error)) {
         std::fprintf(stderr, "tarn-devsim: %s\n", error.c_str());

@@ -132,6 +132,43 @@ void SimDevice::announcement(int messageType, uint8_t out[560]) const
     std::memcpy(out, &r, sizeof r);
 }
 
+std::string SimDevice::statusPage() const
+{
+    auto escape = [](const std::string &s) {
+        std::string out;
+        for (char c : s) {
+            switch (c) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+            }
+        }
+        return out;
+    };
+    auto row = [&](const char *name, const std::string &value) {
+        return std::string("<tr><th>") + name + "</th><td>" + escape(value) + "</td></tr>\n";
+    };
+    std::string html = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>" + escape(model) + " " +
+                       escape(serial) +
+                       "</title><style>body{font-family:sans-serif;margin:2em;color:#333}"
+                       "h1{color:#1E78D2;font-size:1.4em}th{text-align:left;padding-right:2em;color:#666}"
+                       "</style></head><body>\n<h1>" + escape(model) + "</h1>\n<p>Simulated TARN device.</p>\n<table>\n";
+    html += row("Serial number", serial);
+    html += row("MAC address", mac);
+    html += row("State", activated ? "Activated" : "Not activated");
+    html += row("IPv4 address", ipv4 + " / " + mask);
+    html += row("Gateway", gateway);
+    html += row("DHCP", dhcp ? "on" : "off");
+    html += row("Device port", std::to_string(port));
+    html += row("HTTP port", std::to_string(httpPort));
+    html += row("Software version", softwareVersion);
+    html += row("Started", startTime);
+    html += "</table>\n</body></html>\n";
+    return html;
+}
+
 bool SimDevice::setPassword(const std::string &password)
 {
     char hash[crypto_pwhash_STRBYTES];

@@ -72,6 +72,9 @@ struct SimDevice {
     };
     Outcome handle(const tarnwire::CommandRequest &request, int64_t nowSeconds);
 
+    // The device's small web page: what it is and how it is set up.
+    std::string statusPage() const;
+
     bool setPassword(const std::string &password);
     bool checkPasswordHash(const std::string &password) const;
 

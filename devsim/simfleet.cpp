@@ -128,7 +128,7 @@ SimDevice SimFleet::makeDevice(int index, uint64_t seed, bool activated) const
     return d;
 }
 
-void SimFleet::generate(int count, int inactive, uint64_t seed)
+void SimFleet::generate(int count, int inactive, uint64_t seed, bool loopbackAddresses)
 {
     m_devices.clear();
     m_devices.reserve(size_t(std::max(0, count)));
@@ -149,6 +149,13 @@ void SimFleet::generate(int count, int inactive, uint64_t seed)
         SimDevice d = makeDevice(i, seed, !isInactive[size_t(i)]);
         if (d.activated)
             d.passwordHash = prototype.passwordHash;
+        if (d.activated && loopbackAddresses) {
+            // Addresses of this machine, so that a device's web page can really be opened.
+            d.ipv4 = "127.0." + std::to_string(1 + i / 250) + "." + std::to_string(1 + i % 250);
+            d.mask = "255.0.0.0";
+            d.gateway = "127.0.0.1";
+            d.httpPort = 8080;
+        }
         m_devices.push_back(std::move(d));
     }
     rebuildIndex();

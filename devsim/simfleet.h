@@ -18,7 +18,7 @@ class SimFleet
 {
 public:
     // count devices, `inactive` of them not activated and on the shared factory address.
-    void generate(int count, int inactive, uint64_t seed);
+    void generate(int count, int inactive, uint64_t seed, bool loopbackAddresses = false);
     // Fields a device leaves out take what a generated device of the same place would have.
     bool loadFleetFile(const std::string &path, uint64_t seed, std::string *error);
 

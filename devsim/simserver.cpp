@@ -101,8 +101,35 @@ void SimServer::saveSoon()
     });
 }
 
+void SimServer::servePages()
+{
+    const auto &devices = m_fleet.devices();
+    for (size_t i = 0; i < devices.size(); ++i) {
+        const SimDevice &d = devices[i];
+        if (!isLoopbackAddress(d.ipv4) || d.httpPort == 0)
+            continue;
+        std::string error;
+        if (!m_http.listen(d.ipv4, d.httpPort, &error)) {
+            std::fprintf(stderr, "tarn-devsim: %s\n", error.c_str());
+            continue;
+        }
+        m_pageAddresses[int(i)] = {d.ipv4, d.httpPort};
+        refreshPage(int(i));
+    }
+    m_http.start();
+}
+
+void SimServer::refreshPage(int device)
+{
+    auto it = m_pageAddresses.find(device);
+    if (it != m_pageAddresses.end())
+        m_http.setPage(it->second.first, it->second.second, m_fleet.devices()[size_t(device)].statusPage());
+}
+
 void SimServer::run(volatile std::sig_atomic_t *stop)
 {
+    if (m_options.servePages)
+        servePages();
     // Bring the fleet up over a short while, as devices powered on together do.
     const auto start = Clock::now();
     const size_t count = m_fleet.devices().size();
@@ -145,6 +172,7 @@ void SimServer::run(volatile std::sig_atomic_t *stop)
         }
     }
 
+    m_http.stop();
     for (int repeat = 0; repeat < 2; ++repeat) {
         for (size_t i = 0; i < count; ++i)
             announce(int(i), 3);
@@ -330,6 +358,8 @@ void SimServer::handleRequest(const Datagram &d)
         sodium_memzero(f.data(), f.size());
     if (outcome.announceChange)
         announceChange(index);
+    if (outcome.announceChange || outcome.stateChanged)
+        refreshPage(index);
     if (outcome.stateChanged)
         saveSoon();
 

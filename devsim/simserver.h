@@ -17,6 +17,7 @@
 #include "multicastchannel.h"
 #include "reassembler.h"
 #include "simfleet.h"
+#include "simhttpserver.h"
 
 namespace devsim {
 
@@ -26,6 +27,7 @@ struct ServerOptions {
     int latencyMs = 0;          // added before every answer
     std::string statePath;      // saved after changes when not empty
     bool quiet = false;
+    bool servePages = false;    // devices on loopback addresses serve a status page
     uint64_t seed = 1;
 };
 
@@ -75,6 +77,8 @@ private:
     SimDevice *findTarget(const tarnwire::Target &target);
     void expire();
     void saveSoon();
+    void servePages();
+    void refreshPage(int device);
     bool lost();
 
     SimFleet &m_fleet;
@@ -88,6 +92,8 @@ private:
     std::map<uint64_t, CachedReply> m_replies;
     tarnwire::Reassembler m_reassembler;
     bool m_saveScheduled = false;
+    SimHttpServer m_http;
+    std::map<int, std::pair<std::string, uint16_t>> m_pageAddresses;   // device -> where its page is served
 };
 
 } // namespace devsim
