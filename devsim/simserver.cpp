@@ -37,7 +37,13 @@ SimServer::SimServer(SimFleet &fleet, ServerOptions options)
 
 bool SimServer::open(std::string *error)
 {
-    return m_channel.open(m_options.channel, error);
+    if (!m_channel.open(m_options.channel, error))
+        return false;
+    // Pages listen before the simulator reports that it is ready, so that a
+    // client may fetch one as soon as it has read that line.
+    if (m_options.servePages)
+        servePages();
+    return true;
 }
 
 bool SimServer::lost()
@@ -128,8 +134,6 @@ void SimServer::refreshPage(int device)
 
 void SimServer::run(volatile std::sig_atomic_t *stop)
 {
-    if (m_options.servePages)
-        servePages();
     // Bring the fleet up over a short while, as devices powered on together do.
     const auto start = Clock::now();
     const size_t count = m_fleet.devices().size();
