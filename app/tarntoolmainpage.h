@@ -2,16 +2,27 @@
 #define TARNTOOLMAINPAGE_H
 
 // The program's only top-level window: frameless, with the program's own title
-// bar. For now it holds an empty page area; the device list and the
-// configuration panel take it over as they are built.
+// bar, the device list on the left and the configuration panel on the right,
+// which a pin button folds away. It wires the pages to each other and to the
+// discovery handler, starts discovery, and lays a cover over itself while a
+// modal dialog of the program runs.
 
 #include <QMainWindow>
 
+class AboutDialog;
+class QHBoxLayout;
+
 namespace aptui {
+class CoverWidget;
+class Menu;
+class PinButton;
 class WindowTitle;
 }
 
 namespace TarnTool {
+
+class DeviceDisplayPage;
+class DeviceModifyPage;
 
 class TARNToolMainPage : public QMainWindow
 {
@@ -21,20 +32,49 @@ public:
     explicit TARNToolMainPage(QWidget *parent = nullptr);
     ~TARNToolMainPage() override;
 
+    DeviceDisplayPage *displayPage() const;
+    DeviceModifyPage *modifyPage() const;
+    aptui::PinButton *pinButton() const;
+    QWidget *pinBorder() const;
+    QWidget *rightSpace() const;
+    aptui::WindowTitle *titleBar() const;
+    aptui::CoverWidget *cover() const;
+    aptui::Menu *systemMenu() const;
+    AboutDialog *aboutAction() const;
+    bool isCovered() const;
+
 signals:
     void signalGetHelp();
 
 public slots:
-    // Places the pin strip beside the right-hand panel; the panel comes with
-    // the configuration pages, so there is nothing to place yet.
+    // Places the pin strip and button beside the right-hand panel, or at the
+    // right edge while the panel is folded away.
     void onMovePinButtion();
+    void onShowOrHideRightSpace();
+    void OnBtnSystemMenu();
+    void setCover(bool coverIt);
+    void enableCover();
+    void disableCover();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
-    aptui::WindowTitle *m_titleBar = nullptr;
+    void startDiscovery();
+
+    aptui::WindowTitle *titleBar_ = nullptr;
+    QHBoxLayout *pageLayout = nullptr;
+    DeviceDisplayPage *displayPage_ = nullptr;
+    DeviceModifyPage *modifyPage_ = nullptr;
+    QWidget *rightSpace_ = nullptr;
+    QWidget *pinBorder_ = nullptr;
+    aptui::PinButton *pinButton_ = nullptr;
+    aptui::CoverWidget *cover_ = nullptr;
+    bool coverOn = false;
+    aptui::Menu *systemMenu_ = nullptr;
+    AboutDialog *aboutAction_ = nullptr;
 };
 
 } // namespace TarnTool

@@ -79,8 +79,19 @@ protected:
 private:
     void buildForm();
     void updateCount();
+    // Model rows whose check box is checked, from row 0 upwards.
     QVector<int> checkedRows() const;
-    void reportSelection(int checkedCount);
+    // Tells the configuration panel what the checked rows are.
+    void reportSelection(const QVector<int> &rows);
+    // Brings the rows of the devices whose operation succeeded up to date
+    // from the store.
+    void refreshSucceededRows(const QVector<DeviceInfo> &vecDeviceInfo);
+    void onBatchTimeout();
+    // Appends the first count pending devices to the table.
+    void appendPendingDevices(int count);
+
+    // Most rows one timer turn adds.
+    static constexpr int MaxBatchRows = 1000;
 
     DeviceInfoModel *model_ = nullptr;
     aptui::TreeViewWithLeftPixmapDelegate *delegate = nullptr;
@@ -99,6 +110,8 @@ private:
 
     QVector<TarnDeviceInfo> pendingDevices;
     QTimer batchTimer;
+    // True while a batch is being appended to the model.
+    bool addingRows = false;
 };
 
 } // namespace TarnTool

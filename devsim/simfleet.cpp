@@ -149,8 +149,9 @@ void SimFleet::generate(int count, int inactive, uint64_t seed, bool loopbackAdd
         SimDevice d = makeDevice(i, seed, !isInactive[size_t(i)]);
         if (d.activated)
             d.passwordHash = prototype.passwordHash;
-        if (d.activated && loopbackAddresses) {
-            // Addresses of this machine, so that a device's web page can really be opened.
+        if (loopbackAddresses) {
+            // Addresses of this machine, so that a device's web page can really be
+            // opened; not activated devices too, so that nothing points elsewhere.
             d.ipv4 = "127.0." + std::to_string(1 + i / 250) + "." + std::to_string(1 + i % 250);
             d.mask = "255.0.0.0";
             d.gateway = "127.0.0.1";

@@ -86,6 +86,10 @@ bool TarnHandler::modifyDeviceNetParamV40(const QString &macAddress, const QStri
                                           const TarnNetParam &netParam, char *reply,
                                           unsigned int replyLength)
 {
+    // Zeroed here, so that after a failure that never reached the device the
+    // caller reads no retries or lock time left over from an earlier call.
+    if (reply != nullptr && replyLength > 0)
+        std::memset(reply, 0, replyLength);
     return succeeded(TARN_ModifyDeviceNetParam_V40(toLatin1Bytes(macAddress).constData(),
                                                    ConvertFromUnicode(password).constData(),
                                                    &netParam, reply, replyLength));

@@ -46,6 +46,7 @@ public:
     // Not owned; the filter must outlive the handler's discovery.
     void addDeviceFilter(TarnDeviceFilter *filter);
 
+    // The reply buffer (replyLength bytes) is zeroed here before the call.
     bool modifyDeviceNetParamV40(const QString &macAddress, const QString &password,
                                  const TarnNetParam &netParam, char *reply, unsigned int replyLength);
     bool activateDevice(const QString &serialNumber, const QString &password);

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Installs what the project needs, builds it and runs the demo: a simulated
-# fleet of devices on loopback (this machine only), discovered by tarn-cli.
+# Installs what the project needs, builds it and runs the demo: TARN Tool with
+# a simulated fleet of devices on loopback (this machine only). Closing the
+# program stops the simulated fleet.
+#
+#   scripts/demo.sh               40 devices, 8 of them not activated
+#   TARN_DEMO_DEVICES=500 TARN_DEMO_INACTIVE=50 scripts/demo.sh
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$here/scripts/install-deps.sh"
 "$here/scripts/build.sh"
 bin="${TARN_BUILD_DIR:-$here/build}/bin"
 
-# The demo never leaves this machine.
+# The demo never leaves this machine: the simulator and the program both talk
+# on loopback only.
 export TARN_INTERFACE=127.0.0.1
 export TARN_PORT="${TARN_PORT:-37123}"
 
@@ -15,8 +20,13 @@ export TARN_PORT="${TARN_PORT:-37123}"
     --loopback-addresses --http --quiet &
 sim=$!
 trap 'kill "$sim" 2>/dev/null; wait "$sim" 2>/dev/null || true' EXIT
-sleep 1
-echo "Devices found on the segment (serial, MAC, model, IPv4, mask, gateway, port, HTTP port, state, version):"
-"$bin/tarn-cli" discover --wait 3
-echo
-echo "Each activated device serves its page on its address, for example: http://127.0.1.1:8080/"
+
+echo "Simulated fleet on 127.0.0.1 (port $TARN_PORT). Activated devices use the password Admin12345;"
+echo "each device serves its status page on its own address (double-click its IPv4 address)."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "No display here: the fleet as tarn-cli sees it instead of the window."
+  sleep 1
+  "$bin/tarn-cli" discover --wait 3
+  exit 0
+fi
+"$bin/tarntool"

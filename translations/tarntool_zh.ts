@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <location filename="../app/aboutdialog.cpp" line="+14"/>
+        <source>TARN</source>
+        <translation>TARN</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>User Help</source>
+        <translation>用户帮助</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Open Source License</source>
+        <translation>开源许可</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>No user manual found.</source>
+        <translation>未找到用户手册。</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Open Open Source Software Licenses file directory failed.</source>
+        <translation>打开开源软件许可文件目录失败。</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <location filename="../app/main.cpp" line="+17"/>
@@ -12,7 +40,7 @@
 <context>
     <name>TARN::TarnHandler</name>
     <message>
-        <location filename="../discovery/tarnhandler.cpp" line="+179"/>
+        <location filename="../discovery/tarnhandler.cpp" line="+183"/>
         <source>Incorrect parameters.</source>
         <translation>参数错误。</translation>
     </message>
@@ -88,6 +116,118 @@
     </message>
 </context>
 <context>
+    <name>TarnTool::ActivationFormCheck</name>
+    <message>
+        <location filename="../deviceconfig/activationformcheck.cpp" line="+31"/>
+        <source>The password can not be empty.</source>
+        <translation>密码不能为空。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Valid password range [8-16]. You can use a combination of numbers,lowercase, uppercase and special character for your password with at least two kinds of them contained.</source>
+        <translation>密码长度范围为[8-16]位，可使用数字、小写字母、大写字母和特殊字符的组合，且至少包含其中两种。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The password can not contain userName.</source>
+        <translation>密码不能包含用户名。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Please select a device.</source>
+        <translation>请选择设备。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>The password you typed do not match.</source>
+        <translation>两次输入的密码不一致。</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::BatchProgressDialog</name>
+    <message>
+        <location filename="../deviceconfig/batchprogressdialog.cpp" line="+62"/>
+        <source>%1 of %2</source>
+        <translation>第%1个，共%2个</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::DeviceActivePage</name>
+    <message>
+        <location filename="../deviceconfig/deviceactivepage.cpp" line="+97"/>
+        <source>Batch devices network parameters</source>
+        <translation>批量设备网络参数</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Sorry,the devices you have chosen has not activated devices</source>
+        <translation>对不起，您选择的设备中含有未激活设备</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Note: please activate</source>
+        <translation>提示：请先激活</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>to perform other operations</source>
+        <translation>再进行其他操作</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Device active</source>
+        <translation>设备激活</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Batch devices active</source>
+        <translation>批量设备激活</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device not activated</source>
+        <translation>设备未激活</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The network parameters can be modified after the device is activated</source>
+        <translation>设备激活后才能修改网络参数</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Active now</source>
+        <translation>立即激活</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::DeviceDisplayPage</name>
+    <message>
+        <location filename="../devicelist/devicedisplaypage.cpp" line="+119"/>
+        <source>Total number of online devices:</source>
+        <translation>在线设备总数：</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <location line="+123"/>
+        <source>Succeed</source>
+        <translation>成功</translation>
+    </message>
+</context>
+<context>
     <name>TarnTool::DeviceInfoModel</name>
     <message>
         <location filename="../devicelist/deviceinfomodel.cpp" line="+25"/>
@@ -114,15 +254,16 @@
         <translation>未激活</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location filename="../devicelist/devicedisplaypage.cpp" line="+115"/>
+        <location filename="../devicelist/deviceinfomodel.cpp" line="+5"/>
         <location line="+3"/>
         <location line="+27"/>
         <location line="+6"/>
         <source>N/A</source>
-        <translation>不适用</translation>
+        <translation>N/A</translation>
     </message>
     <message>
-        <location line="-8"/>
+        <location filename="../devicelist/deviceinfomodel.cpp" line="-8"/>
         <location line="+9"/>
         <source>ON</source>
         <translation>开启</translation>
@@ -275,6 +416,583 @@
     </message>
 </context>
 <context>
+    <name>TarnTool::DeviceModifyPage</name>
+    <message>
+        <location filename="../deviceconfig/devicemodifypage.cpp" line="+160"/>
+        <source>New Password:</source>
+        <translation>新密码：</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Confirm Password:</source>
+        <translation>确认密码：</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Channel Password:</source>
+        <translation>通道密码：</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Wifi</source>
+        <translation>Wi-Fi</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Area/Country:</source>
+        <translation>地区/国家：</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Active</source>
+        <translation>激活</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>set wifi sid</source>
+        <translation>设置Wi-Fi网络</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ssid:</source>
+        <translation>SSID：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>password:</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>back</source>
+        <translation>返回</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>cofigure</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>check</source>
+        <translation>检测</translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>Admin Password:</source>
+        <translation>管理员密码：</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Modify</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Forget Password</source>
+        <translation>忘记密码</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Succeed</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>China</source>
+        <translation>中国</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>NorthAmerica</source>
+        <translation>北美</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Europe</source>
+        <translation>欧洲</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>World</source>
+        <translation>全球</translation>
+    </message>
+    <message>
+        <location line="+332"/>
+        <source>Sorry, please select the equipment.</source>
+        <translation>对不起，请选择设备。</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sorry, please enter the administrator password.</source>
+        <translation>对不起，请输入管理员密码。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Modify network parameters succeed.</source>
+        <translation>修改网络参数成功。</translation>
+    </message>
+    <message>
+        <location line="+125"/>
+        <location line="+283"/>
+        <source>Device deny.</source>
+        <translation>设备拒绝。</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <location line="+283"/>
+        <source>Time out.</source>
+        <translation>超时。</translation>
+    </message>
+    <message>
+        <location line="-281"/>
+        <location line="+288"/>
+        <location line="+15"/>
+        <location line="+12"/>
+        <location line="+13"/>
+        <source>Error%1:others</source>
+        <translation>错误%1：其他</translation>
+    </message>
+    <message>
+        <location line="-319"/>
+        <source>Activate Succeed.</source>
+        <translation>激活成功。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Set wifi region succeed.</source>
+        <translation>设置Wi-Fi地区成功。</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Set wifi region failed.</source>
+        <translation>设置Wi-Fi地区失败。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Set wifi enhancement succeed.</source>
+        <translation>开启Wi-Fi增强成功。</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Set wifi enhancement failed.</source>
+        <translation>开启Wi-Fi增强失败。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Close wifi enhancement succeed.</source>
+        <translation>关闭Wi-Fi增强成功。</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Close wifi enhancement failed.</source>
+        <translation>关闭Wi-Fi增强失败。</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Set error:device does not support channel default password.</source>
+        <translation>设置错误：设备不支持通道默认密码。</translation>
+    </message>
+    <message>
+        <location line="+65"/>
+        <location line="+22"/>
+        <source>Not Exported</source>
+        <translation>未导出</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+1"/>
+        <location line="+21"/>
+        <location line="+1"/>
+        <source>Not Suport</source>
+        <translation>不支持</translation>
+    </message>
+    <message>
+        <location line="-22"/>
+        <location line="+22"/>
+        <source>Not Set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>The ssid can not be empty.</source>
+        <translation>SSID不能为空。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The WiFi password can not be empty.</source>
+        <translation>Wi-Fi密码不能为空。</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Valid password range [8-64].</source>
+        <translation>有效密码长度范围为[8-64]。</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Not Support.</source>
+        <translation>不支持。</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Check Failed.</source>
+        <translation>检测失败。</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>Locked,lock time:%1minutes</source>
+        <translation>已锁定，锁定时间：%1分钟</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Locked.</source>
+        <translation>已锁定。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error password, retry times:%1</source>
+        <translation>密码错误，剩余尝试次数：%1</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Error%1:device deny</source>
+        <translation>错误%1：设备拒绝</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:time out</source>
+        <translation>错误%1：超时</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Error%1:Device deny.</source>
+        <translation>错误%1：设备拒绝。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:reactive</source>
+        <translation>错误%1：设备已激活</translation>
+    </message>
+    <message>
+        <location line="+23"/>
+        <source>Error%1:parameter error.</source>
+        <translation>错误%1：参数错误。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:send data failed.</source>
+        <translation>错误%1：发送数据失败。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:device deny.</source>
+        <translation>错误%1：设备拒绝。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Error%1:time out.</source>
+        <translation>错误%1：超时。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:Incorrect password.</source>
+        <translation>错误%1：密码错误。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:Incorrect verification code.</source>
+        <translation>错误%1：验证码错误。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Error%1:other.</source>
+        <translation>错误%1：其他。</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::DeviceModifyResultPage</name>
+    <message>
+        <location filename="../deviceconfig/devicemodifyresultpage.cpp" line="+42"/>
+        <source>Confirmation List</source>
+        <translation>确认列表</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Devices Number:</source>
+        <translation>设备数量：</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Failed Number:</source>
+        <translation>失败数量：</translation>
+    </message>
+    <message>
+        <location line="+64"/>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <location filename="../deviceconfig/modifyresultcolumns.cpp" line="+9"/>
+        <source>Succeed</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Part Succeed</source>
+        <translation>部分成功</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enable Pellaris</source>
+        <translation>启用Pellaris</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enable Orbelo service</source>
+        <translation>启用Orbelo服务</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enable Skyvane service</source>
+        <translation>启用Skyvane服务</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>ID</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Device Type</source>
+        <translation>设备类型</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPv4 Address</source>
+        <translation>IPv4地址</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Serial Number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Modification</source>
+        <translation>修改</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Export GUID</source>
+        <translation>导出GUID</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Wifi Set</source>
+        <translation>Wi-Fi设置</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Channel Password</source>
+        <translation>通道密码</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Reserved Email</source>
+        <translation>预留邮箱</translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>ON</source>
+        <translation>开启</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>OFF</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>N/A</source>
+        <translation>N/A</translation>
+    </message>
+    <message>
+        <location filename="../deviceconfig/modifyresultflow.cpp" line="+36"/>
+        <location line="+13"/>
+        <source>Activation</source>
+        <translation>激活</translation>
+    </message>
+    <message>
+        <location line="-12"/>
+        <source>Batch activate devices</source>
+        <translation>批量激活设备</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Activate fail numbers</source>
+        <translation>激活失败数量</translation>
+    </message>
+</context>
+<context>
+    <name>TarnTool::DeviceNetParaPage</name>
+    <message>
+        <location filename="../deviceconfig/devicenetparapage.cpp" line="+111"/>
+        <location line="+3"/>
+        <source>Enable DHCP</source>
+        <translation>启用DHCP</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>StartIp:</source>
+        <translation>起始IP：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Please set the start Ip address,then add one</source>
+        <translation>请设置起始IP地址，后续设备依次加一</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Device Serial:</source>
+        <translation>设备序列号：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>IP Address:</source>
+        <translation>IP地址：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Port:</source>
+        <translation>端口：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Service Port:</source>
+        <translation>服务端口：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Subnet Mask:</source>
+        <translation>子网掩码：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Gateway:</source>
+        <translation>网关：</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>IPv6 Address:</source>
+        <translation>IPv6地址：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>IPv6 Gateway:</source>
+        <translation>IPv6网关：</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>IPv6 Prefix Length:</source>
+        <translation>IPv6前缀长度：</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Http Port:</source>
+        <translation>HTTP端口：</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Security Verification</source>
+        <translation>安全验证</translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>Modify Network parameters</source>
+        <translation>修改网络参数</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Batch Modify Network parameters</source>
+        <translation>批量修改网络参数</translation>
+    </message>
+    <message>
+        <location filename="../deviceconfig/netparafieldchecks.cpp" line="+44"/>
+        <source>Please input IP Address.</source>
+        <translation>请输入IP地址。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>IP Address not correct.</source>
+        <translation>IP地址不正确。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Device port ranges from 2000 to 65535.</source>
+        <translation>设备端口范围为2000到65535。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Http port ranges from 1 to 65535.</source>
+        <translation>HTTP端口范围为1到65535。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>SDK Service Port ranges from 2000 to 65535.</source>
+        <translation>SDK服务端口范围为2000到65535。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Subnet mask can not be empty.</source>
+        <translation>子网掩码不能为空。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Subnet Mask not correct.</source>
+        <translation>子网掩码不正确。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Gateway can not be empty</source>
+        <translation>网关不能为空</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Gateway not correct.</source>
+        <translation>网关不正确。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>IPv6 Address not correct.</source>
+        <translation>IPv6地址不正确。</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>IPv6 gateway not correct.</source>
+        <translation>IPv6网关不正确。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>IPv6 prefix length ranges from 0 to 127.</source>
+        <translation>IPv6前缀长度范围为0到127。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Not enough addresses for %1 devices: batch addresses end at 255.255.255.254.</source>
+        <translation>地址不足以分配给%1台设备：批量地址最大为255.255.255.254。</translation>
+    </message>
+</context>
+<context>
     <name>TarnTool::DevicesInfoSavePage</name>
     <message>
         <location filename="../export/devicesinfosavepage.cpp" line="+52"/>
@@ -337,15 +1055,39 @@
     </message>
 </context>
 <context>
+    <name>TarnTool::PasswordStrengthMeter</name>
+    <message>
+        <location filename="../deviceconfig/passwordstrengthmeter.cpp" line="+50"/>
+        <location line="+8"/>
+        <source>Strong</source>
+        <translation>强</translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>Weak</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+</context>
+<context>
     <name>TarnTool::TARNToolMainPage</name>
     <message>
-        <location filename="../app/tarntoolmainpage.cpp" line="+32"/>
-        <location line="+2"/>
+        <location filename="../app/tarntoolmainpage.cpp" line="+77"/>
+        <location line="+1"/>
         <source>TARN Tool</source>
         <translation>TARN 工具</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+55"/>
+        <source>Initialization failed.</source>
+        <translation>初始化失败。</translation>
+    </message>
+    <message>
+        <location line="+96"/>
         <source>Exit</source>
         <translation>退出</translation>
     </message>
@@ -403,6 +1145,24 @@
         <location line="+5"/>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>aptui::CDlgAbout</name>
+    <message>
+        <location filename="../aptui/cdlgabout.cpp" line="+20"/>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <location line="+97"/>
+        <source>Name: </source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Version: </source>
+        <translation>版本：</translation>
     </message>
 </context>
 </TS>

@@ -84,6 +84,8 @@ private slots:
     void wifiRecord();
     void channelPasswordRecord_data();
     void channelPasswordRecord();
+    void replyIsZeroedBeforeTheCall_data();
+    void replyIsZeroedBeforeTheCall();
 
 private:
     TarnHandler *m_handler = nullptr;
@@ -310,6 +312,11 @@ void TarnHandlerTest::wifiRecord_data()
     // of its bytes, more than it has characters.
     QTest::newRow("password with non-ASCII letters") << true << 2 << QStringLiteral("P\u00e4ssw\u00f6rd1")
             << QByteArray("\x01\x02\x00\x00" "P\xc3\xa4ssw\xc3\xb6rd1", 15);
+    const QString full(144, QLatin1Char('p'));
+    QTest::newRow("144-character password fills the field, no terminator") << false << 1 << full
+            << QByteArray("\x02\x00\x01\x00", 4) + QByteArray(144, 'p');
+    QTest::newRow("overlong password stays in its field") << true << 1 << full + QStringLiteral("xyz")
+            << QByteArray("\x01\x01\x00\x00", 4) + QByteArray(144, 'p');
 }
 
 void TarnHandlerTest::wifiRecord()
@@ -347,6 +354,9 @@ void TarnHandlerTest::channelPasswordRecord_data()
     QTest::newRow("overlong administrator password stays in its field")
             << QStringLiteral("Abcdefgh123456789") << QString()
             << QByteArray("Abcdefgh12345678") << QByteArray();
+    QTest::newRow("144-character channel password fills its field")
+            << QStringLiteral("Admin123") << QString(150, QLatin1Char('c'))
+            << QByteArray("Admin123\0\0\0\0\0\0\0\0", 16) << QByteArray(144, 'c');
 }
 
 void TarnHandlerTest::channelPasswordRecord()
@@ -362,6 +372,47 @@ void TarnHandlerTest::channelPasswordRecord()
     expected.replace(0, 16, adminField);
     expected.replace(16, channelField.size(), channelField);
     QCOMPARE(bytesOf(&record, sizeof record), expected);
+}
+
+void TarnHandlerTest::replyIsZeroedBeforeTheCall_data()
+{
+    QTest::addColumn<int>("command");  // 0 network parameters, 1 Wi-Fi region, 2 Wi-Fi enhancement
+
+    QTest::newRow("network parameters") << 0;
+    QTest::newRow("Wi-Fi region") << 1;
+    QTest::newRow("Wi-Fi enhancement") << 2;
+}
+
+void TarnHandlerTest::replyIsZeroedBeforeTheCall()
+{
+    QFETCH(int, command);
+
+    // Discovery is not started, so the library fails before any device could
+    // write into the buffer: whatever it holds afterwards was put there by the
+    // handler.
+    TarnHandler::ReplyBuffer reply;
+    std::memset(reply, 0x5A, sizeof reply);
+    bool accepted = true;
+    switch (command) {
+    case 0: {
+        TarnNetParam netParam{};
+        accepted = m_handler->modifyDeviceNetParamV40(QStringLiteral("a4-14-37-00-11-22"),
+                                                      QStringLiteral("Admin12345"), netParam,
+                                                      reply, sizeof reply);
+        break;
+    }
+    case 1:
+        accepted = m_handler->setWifiRegion(QStringLiteral("DS-2CD2043G2"), 0,
+                                            QStringLiteral("Admin12345"), reply);
+        break;
+    default:
+        accepted = m_handler->setWifiEnhancement(QStringLiteral("DS-2CD2043G2"), true,
+                                                 QStringLiteral("Admin12345"), reply);
+        break;
+    }
+    QVERIFY(!accepted);
+    QCOMPARE(m_handler->getLastError(), 2006);
+    QCOMPARE(QByteArray(reply, sizeof reply), QByteArray(TarnHandler::ReplyLength, '\0'));
 }
 
 QTEST_GUILESS_MAIN(TarnHandlerTest)
