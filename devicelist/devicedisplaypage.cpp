@@ -2,6 +2,7 @@
 
 #include "cipstandarditem.h"
 #include "configuremanager.h"
+#include "cheaderview.h"
 #include "ctableview.h"
 #include "desktopservices.h"
 #include "deviceexporttable.h"
@@ -86,6 +87,17 @@ DeviceDisplayPage::DeviceDisplayPage(QWidget *parent)
     connect(m_tableViewTarn, &QAbstractItemView::doubleClicked, this, &DeviceDisplayPage::onDoubleClickAction);
     connect(header, &QHeaderView::sectionMoved, this, &DeviceDisplayPage::onHeaderCountChanged);
     connect(header, &QHeaderView::sectionPressed, this, &DeviceDisplayPage::onHeaderPress);
+    // The header's check box changes every row: the selection is read once,
+    // after the last one, instead of once per row.
+    if (auto *checkHeader = qobject_cast<MirelGUIToolkit::CHeaderView *>(header)) {
+        connect(checkHeader, &MirelGUIToolkit::CHeaderView::sectionCheckStateAboutToChange, this,
+                [this] { checkingColumn = true; });
+        connect(checkHeader, &MirelGUIToolkit::CHeaderView::sectionCheckStateChanged, this, [this] {
+            checkingColumn = false;
+            if (model_->rowCount() > 0)
+                onItemCheckChanged(model_->item(0, model_->columnPosition(DeviceInfoModel::ColumnCheck)));
+        });
+    }
 
     m_btnExportDeviceInfo->setEnabled(false);
 
@@ -313,7 +325,7 @@ QVector<int> DeviceDisplayPage::checkedRows() const
 
 void DeviceDisplayPage::onItemCheckChanged(QStandardItem *item)
 {
-    if (addingRows || item == nullptr
+    if (addingRows || checkingColumn || item == nullptr
         || item->column() != model_->columnPosition(DeviceInfoModel::ColumnCheck))
         return;
     flushPendingDevices();

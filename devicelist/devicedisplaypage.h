@@ -110,6 +110,8 @@ private:
 
     QVector<TarnDeviceInfo> pendingDevices;
     QTimer batchTimer;
+    // While the header's check box changes the whole column.
+    bool checkingColumn = false;
     // True while a batch is being appended to the model.
     bool addingRows = false;
 };

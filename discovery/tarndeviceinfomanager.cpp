@@ -39,6 +39,12 @@ void TarnDeviceInfoManager::addDeviceInfo(const TarnDeviceInfo &struDevInfo)
     KELP_MutexGuard guard(m_mutex.get());
     m_records.append(struDevInfo);
     countMac(struDevInfo, +1);
+    if (m_indexValid) {
+        // The first record of a key stays the one found.
+        const QString key = keyOf(latin1String(struDevInfo.serialNumber), latin1String(struDevInfo.macAddress));
+        if (!m_firstIndex.contains(key))
+            m_firstIndex.insert(key, int(m_records.size()) - 1);
+    }
 }
 
 void TarnDeviceInfoManager::removeDeviceInfo(const TarnDeviceInfo &struDevInfo)
@@ -50,6 +56,7 @@ void TarnDeviceInfoManager::removeDeviceInfo(const TarnDeviceInfo &struDevInfo)
         return;
     countMac(m_records.at(index), -1);
     m_records.removeAt(index);
+    m_indexValid = false;
 }
 
 void TarnDeviceInfoManager::updateDeviceInfo(const TarnDeviceInfo &struDevInfo)
@@ -144,11 +151,20 @@ int TarnDeviceInfoManager::findDeviceIndex(const QString &serial, const QString 
 {
     // Reentrant: the operations above call this while holding the mutex.
     KELP_MutexGuard guard(m_mutex.get());
-    for (int index = 0; index < m_records.size(); ++index) {
-        if (hasKey(m_records.at(index), serial, mac))
-            return index;
+    if (!m_indexValid) {
+        m_firstIndex.clear();
+        m_firstIndex.reserve(m_records.size());
+        // Backwards, so that the first record of a key wins.
+        for (int index = int(m_records.size()) - 1; index >= 0; --index) {
+            const TarnDeviceInfo &record = m_records.at(index);
+            m_firstIndex.insert(keyOf(latin1String(record.serialNumber), latin1String(record.macAddress)), index);
+        }
+        m_indexValid = true;
     }
-    return -1;
+    const auto it = m_firstIndex.constFind(keyOf(serial, mac));
+    if (it == m_firstIndex.constEnd() || !hasKey(m_records.at(it.value()), serial, mac))
+        return -1;
+    return it.value();
 }
 
 void TarnDeviceInfoManager::clearDeviceInfo()
@@ -156,6 +172,8 @@ void TarnDeviceInfoManager::clearDeviceInfo()
     KELP_MutexGuard guard(m_mutex.get());
     m_records.clear();
     m_macCounts.clear();
+    m_firstIndex.clear();
+    m_indexValid = true;
 }
 
 bool TarnDeviceInfoManager::containsMac(const QString &mac) const
@@ -171,6 +189,12 @@ void TarnDeviceInfoManager::lock() const
 void TarnDeviceInfoManager::unlock() const
 {
     KELP_MutexUnlock(m_mutex.get());
+}
+
+QString TarnDeviceInfoManager::keyOf(const QString &serial, const QString &mac)
+{
+    // A serial number never holds a line feed, so the pair stays unambiguous.
+    return serial + QLatin1Char('\n') + mac;
 }
 
 void TarnDeviceInfoManager::countMac(const TarnDeviceInfo &struDevInfo, int delta)

@@ -58,11 +58,17 @@ private:
     TarnDeviceInfoManager();
 
     void countMac(const TarnDeviceInfo &struDevInfo, int delta);
+    static QString keyOf(const QString &serial, const QString &mac);
 
     std::unique_ptr<KELP_MutexObject, int (*)(KELP_MUTEX)> m_mutex;
     QVector<TarnDeviceInfo> m_records;
     // Number of records per MAC text, so that containsMac does not scan.
     QHash<QString, int> m_macCounts;
+    // Position of the first record of each key, so that look-ups by key do not
+    // scan either. Appending keeps it; a removal shifts positions, so the
+    // index is rebuilt at the next look-up.
+    mutable QHash<QString, int> m_firstIndex;
+    mutable bool m_indexValid = true;
 };
 
 #endif // TARNDEVICEINFOMANAGER_H

@@ -63,6 +63,7 @@ void CHeaderView::setSectionCheckState(int logicalIndex, Qt::CheckState state)
     if (source == nullptr)
         return;
     const int lines = orientation() == Qt::Horizontal ? source->rowCount() : source->columnCount();
+    emit sectionCheckStateAboutToChange(logicalIndex);
     for (int line = 0; line < lines; ++line) {
         const QModelIndex index = orientation() == Qt::Horizontal ? source->index(line, logicalIndex)
                                                                   : source->index(logicalIndex, line);
@@ -70,6 +71,7 @@ void CHeaderView::setSectionCheckState(int logicalIndex, Qt::CheckState state)
             && index.data(Qt::CheckStateRole).toInt() != state)
             source->setData(index, state, Qt::CheckStateRole);
     }
+    emit sectionCheckStateChanged(logicalIndex);
 }
 
 void CHeaderView::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

@@ -30,6 +30,12 @@ public:
     // Checks or unchecks every checkable row of the section's column.
     void setSectionCheckState(int logicalIndex, Qt::CheckState state);
 
+signals:
+    // Around the rows' changes of setSectionCheckState, so that a listener to
+    // every row's change can wait for the whole column.
+    void sectionCheckStateAboutToChange(int logicalIndex);
+    void sectionCheckStateChanged(int logicalIndex);
+
 protected:
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
     void mousePressEvent(QMouseEvent *event) override;

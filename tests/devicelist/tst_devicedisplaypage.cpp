@@ -6,6 +6,7 @@
 #include "cipstandarditem.h"
 #include "columnconfig.h"
 #include "configpaths.h"
+#include "cheaderview.h"
 #include "ctableview.h"
 #include "desktopservices.h"
 #include "devicedisplaypage.h"
@@ -365,7 +366,8 @@ void TstDeviceDisplayPage::offlineOfUnknownDeviceChangesNothing()
 void TstDeviceDisplayPage::selection_data()
 {
     // states: activationState of each device, in row order. steps: +r checks
-    // row r, -r unchecks it, R presses Refresh.
+    // row r, -r unchecks it, R presses Refresh, all / none set the header's
+    // check box.
     QTest::addColumn<QList<int>>("states");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<int>>("kinds");
@@ -397,6 +399,12 @@ void TstDeviceDisplayPage::selection_data()
         << QList<int>{0, 0} << QStringList{"+0", "+1", "R", "add", "+0"}
         << QList<int>{SingleActivated, BatchActivated, SingleActivated, SingleActivated}
         << QList<int>{1, 2, 0, 1} << true << 1;
+    QTest::newRow("header check box: one report for the whole column")
+        << QList<int>{0, 0, 1} << QStringList{"all", "none"}
+        << QList<int>{BatchMixed, SingleActivated} << QList<int>{3, 0} << false << 3;
+    QTest::newRow("header check box after one row")
+        << QList<int>{0, 0, 0} << QStringList{"+1", "all"}
+        << QList<int>{SingleActivated, BatchActivated} << QList<int>{1, 3} << true << 3;
 }
 
 void TstDeviceDisplayPage::selection()
@@ -419,6 +427,10 @@ void TstDeviceDisplayPage::selection()
             QTest::mouseClick(m_page->findChild<QPushButton *>("m_btnRefreshDeviceInfo"), Qt::LeftButton);
         } else if (step == "add") {
             addDevices({record(7)});
+        } else if (step == "all" || step == "none") {
+            auto *header = qobject_cast<MirelGUIToolkit::CHeaderView *>(m_page->tableView()->header());
+            QVERIFY(header);
+            header->setSectionCheckState(checkColumn, step == "all" ? Qt::Checked : Qt::Unchecked);
         } else {
             const int row = step.mid(1).toInt();
             model->item(row, checkColumn)->setCheckState(step.startsWith('+') ? Qt::Checked : Qt::Unchecked);

@@ -139,6 +139,7 @@ private slots:
     void duplicateKeyReadsFindEarlierRecord();
     void duplicateKeyChangesActOnEarlierRecord_data();
     void duplicateKeyChangesActOnEarlierRecord();
+    void lookupsFollowRemovals();
     void macCaseMakesTwoDevices();
     void insertionOrderKept();
 
@@ -297,6 +298,36 @@ void DeviceStoreTest::duplicateKeyChangesActOnEarlierRecord()
     }
     QCOMPARE(ports, portsAfter);
     QCOMPARE(activation, activationAfter);
+}
+
+void DeviceStoreTest::lookupsFollowRemovals()
+{
+    // Removals shift the records behind them; every look-up must still find
+    // its own record, and a twin behind a removed record takes its place.
+    for (int i = 0; i < 6; ++i)
+        m_store->addDeviceInfo(makeRecord(qPrintable(QString("DS-%1").arg(i)),
+                                          qPrintable(QString("a4-14-37-00-00-0%1").arg(i)), 1000 + i));
+    m_store->addDeviceInfo(makeRecord("DS-2", "a4-14-37-00-00-02", 2222));
+    m_store->removeDeviceInfo(makeRecord("DS-0", "a4-14-37-00-00-00", 0));
+    m_store->removeDeviceInfo(makeRecord("DS-2", "a4-14-37-00-00-02", 0));
+    m_store->addDeviceInfo(makeRecord("DS-9", "a4-14-37-00-00-09", 1009));
+
+    const struct { const char *serial; const char *mac; int index; uint port; } expected[] = {
+        {"DS-1", "a4-14-37-00-00-01", 0, 1001}, {"DS-3", "a4-14-37-00-00-03", 1, 1003},
+        {"DS-4", "a4-14-37-00-00-04", 2, 1004}, {"DS-5", "a4-14-37-00-00-05", 3, 1005},
+        {"DS-2", "a4-14-37-00-00-02", 4, 2222}, {"DS-9", "a4-14-37-00-00-09", 5, 1009},
+        {"DS-0", "a4-14-37-00-00-00", -1, 0},
+    };
+    for (const auto &e : expected) {
+        QCOMPARE(m_store->findDeviceIndex(e.serial, e.mac), e.index);
+        TarnDeviceInfo info{};
+        QCOMPARE(m_store->getDeviceInfo(e.serial, e.mac, info), e.index >= 0);
+        QCOMPARE(info.port, e.port);
+    }
+    m_store->clearDeviceInfo();
+    QCOMPARE(m_store->findDeviceIndex("DS-1", "a4-14-37-00-00-01"), -1);
+    m_store->addDeviceInfo(makeRecord("DS-1", "a4-14-37-00-00-01", 7));
+    QCOMPARE(m_store->findDeviceIndex("DS-1", "a4-14-37-00-00-01"), 0);
 }
 
 void DeviceStoreTest::macCaseMakesTwoDevices()
