@@ -22,8 +22,15 @@ void DeviceCsvWriter::setHeaderRenames(const QHash<QString, QString> &renames)
     m_headerRenames = renames;
 }
 
-QString DeviceCsvWriter::csvField(const QString &text)
+QString DeviceCsvWriter::csvField(const QString &cellText)
 {
+    // Texts come from devices on the segment, which anyone can make announce
+    // anything: a leading =, +, -, @ or tab would make a spreadsheet run the
+    // cell as a formula, so such a cell starts with an apostrophe, which the
+    // spreadsheet shows as text.
+    static const QString formulaStart = QStringLiteral("=+-@\t\r");
+    const QString text = !cellText.isEmpty() && formulaStart.contains(cellText.front())
+        ? QLatin1Char('\'') + cellText : cellText;
     static const QString special = QStringLiteral(",\"\r\n");
     const bool needsQuotes = std::any_of(text.cbegin(), text.cend(),
                                          [](QChar c) { return special.contains(c); });

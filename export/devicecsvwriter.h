@@ -42,7 +42,8 @@ public:
     WriteResult writeNewFile(const QString &path, const DeviceExportTable &table) const;
 
     // A field as written: enclosed in double quotes, with inner quotes
-    // doubled, when it holds a comma, a double quote or a line break.
+    // doubled, when it holds a comma, a double quote or a line break; a text
+    // that a spreadsheet would take for a formula starts with an apostrophe.
     static QString csvField(const QString &text);
 
 private:

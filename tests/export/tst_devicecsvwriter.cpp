@@ -61,6 +61,13 @@ void DeviceCsvWriterTest::csvField_data()
     QTest::newRow("quote only") << "a\"b" << "\"a\"\"b\"";
     QTest::newRow("line feed") << "a\nb" << "\"a\nb\"";
     QTest::newRow("carriage return") << "a\rb" << "\"a\rb\"";
+    QTest::newRow("formula") << "=HYPERLINK(\"x\")" << "\"'=HYPERLINK(\"\"x\"\")\"";
+    QTest::newRow("plus") << "+1" << "'+1";
+    QTest::newRow("minus") << "-2+3" << "'-2+3";
+    QTest::newRow("at") << "@SUM(A1)" << "'@SUM(A1)";
+    QTest::newRow("tab") << "\tx" << "'\tx";
+    QTest::newRow("inner equals stays") << "a=b" << "a=b";
+    QTest::newRow("IPv6 address stays") << "fe80::1" << "fe80::1";
 }
 
 void DeviceCsvWriterTest::csvField()
