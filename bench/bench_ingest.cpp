@@ -6,7 +6,10 @@
 //
 //   bench_ingest [--devices N]...     (default: 1000, 5000 and 10000)
 // prints one line per fleet:
-//   devices=N rows=R start_ms=T refresh_ms=T2 clear_ms=T3 max_stall_ms=S peak_rss_mb=M
+//   devices=N rows=R start_ms=T refresh_ms=T2 clear_ms=T3 max_stall_ms=S peak_rss_mb=M exit_ms=T4
+//
+// exit_ms: destroying the page with a full table sorted by address, as closing
+// the program does.
 // Each fleet runs in a process of its own, so that the peak memory is its own.
 
 #include "devicedisplaypage.h"
@@ -14,6 +17,8 @@
 #include "tarnhandler.h"
 
 #include <QApplication>
+
+#include <memory>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -117,7 +122,8 @@ int runOne(int devices)
     }
     qRegisterMetaType<TarnDeviceInfo>("TarnDeviceInfo");
     TARN::TarnHandler *handler = TARN::TarnHandler::Instance();
-    TarnTool::DeviceDisplayPage page;
+    auto pagePointer = std::make_unique<TarnTool::DeviceDisplayPage>();
+    TarnTool::DeviceDisplayPage &page = *pagePointer;
     page.resize(1280, 800);
     page.show();
     QObject::connect(handler, &TARN::TarnHandler::signalDeviceOnline, &page, &TarnTool::DeviceDisplayPage::onDeviceLogin);
@@ -154,14 +160,23 @@ int runOne(int devices)
     model->removeAllDevices();
     const qint64 clearMs = clock.elapsed();
 
-    std::printf("devices=%d rows=%d start_ms=%lld refresh_ms=%lld clear_ms=%lld max_stall_ms=%lld peak_rss_mb=%.1f\n",
-                devices, rows, startMs, refreshMs, clearMs, stalls.max(), peakRssMb());
+    // Closing the program with a full, sorted table: the page goes with all its rows.
+    page.onManualUpdate();
+    const bool refilledAgain = waitUntil(allRows, timeoutMs);
+    page.onSortTable(addressColumn);
+    clock.restart();
+    pagePointer.reset();
+    const qint64 exitMs = clock.elapsed();
+
+    std::printf("devices=%d rows=%d start_ms=%lld refresh_ms=%lld clear_ms=%lld max_stall_ms=%lld peak_rss_mb=%.1f"
+                " exit_ms=%lld\n",
+                devices, rows, startMs, refreshMs, clearMs, stalls.max(), peakRssMb(), exitMs);
     std::fflush(stdout);
 
     handler->stop();
     sim.terminate();
     sim.waitForFinished(10000);
-    return started && refilled && rows == devices ? 0 : 1;
+    return started && refilled && refilledAgain && rows == devices ? 0 : 1;
 }
 
 } // namespace

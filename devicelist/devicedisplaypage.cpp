@@ -105,7 +105,14 @@ DeviceDisplayPage::DeviceDisplayPage(QWidget *parent)
     connect(&batchTimer, &QTimer::timeout, this, &DeviceDisplayPage::onBatchTimeout);
 }
 
-DeviceDisplayPage::~DeviceDisplayPage() = default;
+DeviceDisplayPage::~DeviceDisplayPage()
+{
+    // Deleting a sorted model's items one by one costs seconds for a few
+    // thousand rows; the model's own removal is fast, and the view need not
+    // follow it on the way out.
+    m_tableViewTarn->setModel(nullptr);
+    model_->removeAllDevices();
+}
 
 DeviceInfoModel *DeviceDisplayPage::model() const
 {
