@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QScreen>
 
+#include "passwordrecoverydialogs.h"
 #include "startupgeometry.h"
 #include "tarntoolmainpage.h"
 #include "toolsapplication.h"
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
         return -1;
     }
 
+    // "Forget Password" opens the recovery dialogs.
+    TarnTool::PasswordRecoveryDialogs::install();
     TarnTool::TARNToolMainPage window;
     const QRect geometry = apt::mainWindowGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.resize(geometry.size());

@@ -6,6 +6,8 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QShowEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "aboutdialog.h"
@@ -19,8 +21,11 @@
 #include "pinbutton.h"
 #include "tarndeviceinfo.h"
 #include "tarnhandler.h"
+#include "targetpath.h"
 #include "tipdialog.h"
+#include "upgradetool.h"
 #include "windowtitle.h"
+#include "xmlelement.h"
 
 namespace TarnTool {
 
@@ -89,6 +94,7 @@ TARNToolMainPage::TARNToolMainPage(QWidget *parent) : QMainWindow(parent)
     systemMenu_->setFocusPolicy(Qt::NoFocus);
     aboutAction_ = new AboutDialog(this);
     systemMenu_->addAction(aboutAction_);
+    buildUpgradeTool();
 
     connect(titleBar_, &aptui::WindowTitle::signalSystemMenu, this, &TARNToolMainPage::OnBtnSystemMenu,
             Qt::DirectConnection);
@@ -122,6 +128,54 @@ TARNToolMainPage::~TARNToolMainPage()
     // The handler outlives the window; nothing may reach the destroyed pages.
     TARN::TarnHandler::Instance()->disconnect(this);
     TARN::TarnHandler::Instance()->disconnect(displayPage_);
+}
+
+void TARNToolMainPage::buildUpgradeTool()
+{
+    // Read here without the configuration's default: a missing entry counts as 0.
+    XmlElement setup;
+    int versionType = 0;
+    if (setup.load(GetTargetPath() + QStringLiteral("Setup.xml")))
+        versionType = setup.childByName(QStringLiteral("VersionType")).childByName(QStringLiteral("Value")).text().toInt();
+    if (versionType != 0)
+        return;
+    const upgrade::tagAppProperty property{0, versionType, "TARNTool",
+                                           versionFromLabel(aboutAction_->versionText()).toStdString()};
+    upgradeTool_ = std::make_unique<UpgradeTool>(property);
+    connect(upgradeTool_.get(), &UpgradeTool::signalUpdateCheckOver, this, &TARNToolMainPage::onUpdateCheckOver);
+}
+
+UpgradeTool *TARNToolMainPage::upgradeTool() const
+{
+    return upgradeTool_.get();
+}
+
+bool TARNToolMainPage::isUpdateCheckScheduled() const
+{
+    return startupCheckDone;
+}
+
+void TARNToolMainPage::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    // The only check: once, shortly after the first show.
+    if (!startupCheckDone) {
+        startupCheckDone = true;
+        if (upgradeTool_)
+            QTimer::singleShot(1000, upgradeTool_.get(), &UpgradeTool::checkUpdate);
+    }
+}
+
+void TARNToolMainPage::onUpdateCheckOver(bool isNeedUpdate)
+{
+    if (!upgradeTool_ || !shouldShowUpdate(isNeedUpdate, upgradeTool_->isNoPrompt(), upgradeTool_->newVersionText()))
+        return;
+    enableCover();
+    const bool accepted = upgradeTool_->exec() == QDialog::Accepted;
+    disableCover();
+    // The download with its progress and failure messages.
+    if (accepted)
+        upgradeTool_->onUpgrade();
 }
 
 void TARNToolMainPage::startDiscovery()

@@ -9,7 +9,10 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class AboutDialog;
+class UpgradeTool;
 class QHBoxLayout;
 
 namespace aptui {
@@ -41,6 +44,9 @@ public:
     aptui::CoverWidget *cover() const;
     aptui::Menu *systemMenu() const;
     AboutDialog *aboutAction() const;
+    // Null when the product variant has no update check.
+    UpgradeTool *upgradeTool() const;
+    bool isUpdateCheckScheduled() const;
     bool isCovered() const;
 
 signals:
@@ -55,14 +61,17 @@ public slots:
     void setCover(bool coverIt);
     void enableCover();
     void disableCover();
+    void onUpdateCheckOver(bool isNeedUpdate);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void startDiscovery();
+    void buildUpgradeTool();
 
     aptui::WindowTitle *titleBar_ = nullptr;
     QHBoxLayout *pageLayout = nullptr;
@@ -75,6 +84,9 @@ private:
     bool coverOn = false;
     aptui::Menu *systemMenu_ = nullptr;
     AboutDialog *aboutAction_ = nullptr;
+    // A top-level dialog of its own, built without a parent.
+    std::unique_ptr<UpgradeTool> upgradeTool_;
+    bool startupCheckDone = false;
 };
 
 } // namespace TarnTool

@@ -5,6 +5,7 @@
 #include "ccheckbox.h"
 #include "ccombobox.h"
 #include "configuremanager.h"
+#include "latin1text.h"
 #include "deviceactivepage.h"
 #include "devicemodifyresultpage.h"
 #include "devicenetparapage.h"
@@ -12,6 +13,7 @@
 #include "modifyresultflow.h"
 #include "multistatelineedit.h"
 #include "netparambuilder.h"
+#include "passwordrecoverylauncher.h"
 #include "passwordstrengthmeter.h"
 #include "recoverysetuplauncher.h"
 #include "resultpagerunner.h"
@@ -49,9 +51,13 @@ constexpr int RegionCount = 6;
 constexpr quint8 ExtraChannelPassword = 0x01;
 constexpr quint8 ExtraReservedEmail = 0x02;
 constexpr quint8 ExtraWifiNetwork = 0x04;
+constexpr quint8 RecoveryQrAndManualKey = 0x01;
+constexpr quint8 RecoveryBit1 = 0x02;
 constexpr quint8 RecoveryGuid = 0x04;
 constexpr quint8 RecoveryQuestions = 0x08;
 constexpr quint8 RecoveryWifiEnhancement = 0x80;
+constexpr quint8 AbilityNewPasswordReset = 0x40;
+constexpr quint8 AbilityChannelReset = 0x80;
 
 // Error codes the panel puts into words of its own.
 constexpr int ErrorParameter = 2005;
@@ -658,8 +664,30 @@ void DeviceModifyPage::onBatchDhcpStateChanged(int iState)
 
 void DeviceModifyPage::onForgetPassword()
 {
-    // No dialog to open yet: the button is shown and enabled as the form
-    // requires, and pressing it changes nothing.
+    if (m_selection.isEmpty()) {
+        message(MessageKind::Error, tr("Please select a device."));
+        return;
+    }
+    const DeviceInfo &device = m_selection.constFirst();
+    const TarnDeviceInfo record = storedRecord(device);
+    emit signalCoverMainPage();
+    if (record.abilityFlags & AbilityNewPasswordReset) {
+        PasswordResetTarget target;
+        target.strSerialNumber = device.strSerialNumber;
+        target.qrAndManualKey = record.recoveryFlags & RecoveryQrAndManualKey;
+        target.channelReset = record.abilityFlags & AbilityChannelReset;
+        target.guid = record.recoveryFlags & RecoveryGuid;
+        target.questions = record.recoveryFlags & RecoveryQuestions;
+        target.recoveryBit1 = record.recoveryFlags & RecoveryBit1;
+        target.reservedEmail = record.extraAbilityFlags & ExtraReservedEmail;
+        target.emailTipMode = record.emailTipMode;
+        target.userKind = record.userKind;
+        target.userName = latin1String(record.userName);
+        PasswordRecoveryLauncher::runReset(this, target);
+    } else {
+        PasswordRecoveryLauncher::runRestore(this, device.strSerialNumber);
+    }
+    emit signalDisCoverMainPage();
 }
 
 // Network parameters -----------------------------------------------------

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "makerdesk.h"
 #include "simfleet.h"
 #include "simserver.h"
 #include "tarncrypto.h"
@@ -37,6 +38,10 @@ void usage()
         "  --http          devices on loopback addresses serve a status page on their HTTP port\n"
         "  --interface     the interface to play on (default 127.0.0.1: only this machine)\n"
         "  --group, --port the multicast group and port (default TARN_GROUP, TARN_PORT or the protocol's)\n"
+        "  --maker-dir DIR the simulated maker's folder (key pair, mailbox, security codes; default TARN_MAKER_DIR\n"
+        "                  or a folder of this user under the temporary folder); tarn-maker works on it\n"
+        "  --recovery-ttl S key requests, security codes and e-mail verification codes expire after S seconds\n"
+        "                  (default 1800)\n"
         "\n"
         "Generated activated devices use the administrator password Admin12345.");
 }
@@ -49,6 +54,8 @@ int main(int argc, char **argv)
     int inactive = 0;
     uint64_t seed = 1;
     std::string fleetPath;
+    std::string makerDir = devsim::MakerDesk::defaultDir();
+    long long recoveryTtl = 30 * 60;
     bool loopbackAddresses = false;
     devsim::ServerOptions options;
     options.channel = tarnwire::ChannelConfig::fromEnvironment();
@@ -91,6 +98,10 @@ int main(int argc, char **argv)
             }
             options.channel.port = uint16_t(port);
         }
+        else if (arg == "--maker-dir")
+            makerDir = value();
+        else if (arg == "--recovery-ttl")
+            recoveryTtl = std::atoll(value().c_str());
         else if (arg == "--loopback-addresses")
             loopbackAddresses = true;
         else if (arg == "--http")
@@ -105,6 +116,10 @@ int main(int argc, char **argv)
             usage();
             return 2;
         }
+    }
+    if (recoveryTtl < 1) {
+        std::fprintf(stderr, "tarn-devsim: --recovery-ttl takes at least 1 second\n");
+        return 2;
     }
     if (count < 0 || inactive < 0 || options.loss < 0 || options.loss >= 1 || options.latencyMs < 0) {
         std::fprintf(stderr, "tarn-devsim: counts, loss (0 to below 1) and latency must not be negative\n");
@@ -131,6 +146,19 @@ int main(int argc, char **argv)
         return 1;
     }
 
+    devsim::MakerDesk maker(makerDir);
+    if (!maker.open(&error)) {
+        std::fprintf(stderr, "tarn-devsim: maker folder: %s\n", error.c_str());
+        return 1;
+    }
+    devsim::RecoveryContext recovery;
+    recovery.signKey = maker.signPublicKey();
+    recovery.boxKey = maker.boxPublicKey();
+    recovery.ttlSeconds = recoveryTtl;
+    for (devsim::SimDevice &device : fleet.devices())
+        device.recovery = &recovery;
+    options.maker = &maker;
+
     devsim::SimServer server(fleet, options);
     if (!server.open(&error)) {
         std::fprintf(stderr, "tarn-devsim: %s\n", error.c_str());
@@ -139,6 +167,7 @@ int main(int argc, char **argv)
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::signal(SIGPIPE, SIG_IGN);
+    std::printf("tarn-devsim: maker folder %s (tarn-maker --maker-dir %s)\n", makerDir.c_str(), makerDir.c_str());
     std::printf("tarn-devsim: %zu device(s) on group %s port %u\n", fleet.devices().size(),
                 options.channel.group.c_str(), unsigned(options.channel.port));
     std::fflush(stdout);

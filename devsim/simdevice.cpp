@@ -1,6 +1,7 @@
 #include "simdevice.h"
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
 
@@ -8,6 +9,7 @@
 #include <cstring>
 #include <sodium.h>
 
+#include "simfleet.h"
 #include "tarnrecords.h"
 #include "tarnsdk.h"
 
@@ -26,6 +28,62 @@ constexpr size_t kHashMemory = 256 * 1024;
 
 constexpr uint32_t kWifiParamCommand = 15;
 constexpr uint32_t kChannelPasswordCommand = 16;
+
+// Recovery configuration commands and their records (docs/protocol.md 10.4).
+constexpr uint32_t kKeyRequestCommand = 1;
+constexpr uint32_t kKeyRequestQrCommand = 2;
+constexpr uint32_t kExportGuidCommand = 5;
+constexpr uint32_t kGetQuestionsCommand = 6;
+constexpr uint32_t kSetQuestionsCommand = 7;
+constexpr uint32_t kSetReservedEmailCommand = 20;
+constexpr uint32_t kEmailResetInfoCommand = 21;
+constexpr size_t kQuestionEntrySize = 392;
+constexpr size_t kQuestionListSize = 13076;
+constexpr size_t kQuestionListPasswordOffset = 12548;
+constexpr size_t kReservedEmailSize = 276;
+constexpr size_t kGuidExportInputSize = 144;
+constexpr size_t kGuidBlockSize = 388;
+constexpr size_t kEmailResetInfoSize = 652;
+constexpr size_t kResetRequestSize = 14256;
+constexpr size_t kResetQuestionsOffset = 676;
+constexpr uint32_t kQuestionCount = 15;
+
+enum ResetMethod : uint8_t { KeyFile = 2, KeyText = 3, GuidFile = 4, SecurityQuestions = 5, ReservedEmail = 6 };
+
+void putWord(Bytes &out, size_t offset, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        out[offset + size_t(i)] = uint8_t(value >> (8 * i));
+}
+
+uint32_t wordAt(const Bytes &in, size_t offset)
+{
+    return uint32_t(in[offset]) | uint32_t(in[offset + 1]) << 8 | uint32_t(in[offset + 2]) << 16 |
+           uint32_t(in[offset + 3]) << 24;
+}
+
+void putBytes(Bytes &out, size_t offset, size_t width, const std::string &text)
+{
+    std::memcpy(out.data() + offset, text.data(), std::min(width, text.size()));
+}
+
+bool sameSecret(const std::string &a, const std::string &b)
+{
+    return !a.empty() && a.size() == b.size() && sodium_memcmp(a.data(), b.data(), a.size()) == 0;
+}
+
+std::string hashSecret(const std::string &secret)
+{
+    char hash[crypto_pwhash_STRBYTES];
+    if (crypto_pwhash_str(hash, secret.data(), secret.size(), kHashOps, kHashMemory) != 0)
+        return {};
+    return hash;
+}
+
+bool matchesHash(const std::string &hash, const std::string &secret)
+{
+    return !hash.empty() && crypto_pwhash_str_verify(hash.c_str(), secret.data(), secret.size()) == 0;
+}
 
 void putText(char *field, size_t width, const std::string &text)
 {
@@ -197,23 +255,25 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
     if (auto it = refuse.find(operationName(request.operation)); it != refuse.end())
         return fail(it->second);
 
-    // Wrong passwords count down, and the last one locks the device for a while;
-    // the reply bytes tell the retries left (0) and the lock minutes (1).
-    auto passwordOk = [&](const std::string &password) {
-        auto minutesLeft = [&](int64_t seconds) { return uint8_t(std::min<int64_t>(255, (seconds + 59) / 60)); };
-        if (lockedUntil > now) {
-            if (reply.output.size() > 1)
-                reply.output[1] = minutesLeft(lockedUntil - now);
-            reply.status = TARN_ERR_LOCKED;
+    // Wrong passwords and wrong recovery proofs count down alike, and the last
+    // one locks the device for a while; the reply bytes tell the retries left
+    // (0) and the lock minutes (1).
+    auto minutesLeft = [&](int64_t seconds) { return uint8_t(std::min<int64_t>(255, (seconds + 59) / 60)); };
+    auto locked = [&] {
+        if (lockedUntil <= now)
             return false;
-        }
-        if (checkPasswordHash(password)) {
-            if (retriesLeft != maxRetries)
-                o.stateChanged = true;
-            retriesLeft = maxRetries;
-            trustedUntil = now + kTrustSeconds;
-            return true;
-        }
+        if (reply.output.size() > 1)
+            reply.output[1] = minutesLeft(lockedUntil - now);
+        reply.status = TARN_ERR_LOCKED;
+        return true;
+    };
+    auto proofAccepted = [&] {
+        if (retriesLeft != maxRetries)
+            o.stateChanged = true;
+        retriesLeft = maxRetries;
+        trustedUntil = now + kTrustSeconds;
+    };
+    auto wrongProof = [&](uint32_t code) {
         o.stateChanged = true;
         if (--retriesLeft <= 0) {
             lockedUntil = now + lockSeconds;
@@ -224,8 +284,18 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
         } else {
             if (!reply.output.empty())
                 reply.output[0] = uint8_t(retriesLeft);
-            reply.status = TARN_ERR_PASSWORD;
+            reply.status = code;
         }
+        return o;
+    };
+    auto passwordOk = [&](const std::string &password) {
+        if (locked())
+            return false;
+        if (checkPasswordHash(password)) {
+            proofAccepted();
+            return true;
+        }
+        wrongProof(TARN_ERR_PASSWORD);
         return false;
     };
 
@@ -323,7 +393,208 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
             o.stateChanged = true;
             return o;
         }
+        if (request.command == kSetQuestionsCommand) {
+            if (!(recoveryFlags & 0x08))
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            if (input.size() != kQuestionListSize)
+                return fail(TARN_ERR_PARAMETER);
+            if (!passwordOk(textAt(input, kQuestionListPasswordOffset, 16)))
+                return o;
+            // The entry of question n sits at position n; exactly three are set.
+            std::vector<uint32_t> ids;
+            std::vector<std::string> hashes;
+            for (uint32_t n = 1; n <= kQuestionCount; ++n) {
+                const size_t at = 8 + kQuestionEntrySize * n;
+                if (input[at + 260] != 1)
+                    continue;
+                const std::string answer = textAt(input, at + 4, 256);
+                if (wordAt(input, at) != n || answer.empty())
+                    return fail(TARN_ERR_PARAMETER);
+                ids.push_back(n);
+                hashes.push_back(hashSecret(answer));
+                if (hashes.back().empty())
+                    return fail(TARN_ERR_DEVICE_DENY);
+            }
+            if (ids.size() != 3)
+                return fail(TARN_ERR_QUESTION_COUNT);
+            questionIds = ids;
+            answerHashes = hashes;
+            o.stateChanged = true;
+            return o;
+        }
+        if (request.command == kSetReservedEmailCommand) {
+            if (!(extraAbilityFlags & 0x02) || !recovery)
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            if (input.size() != kReservedEmailSize || wordAt(input, 0) != kReservedEmailSize)
+                return fail(TARN_ERR_PARAMETER);
+            if (!passwordOk(textAt(input, 4, 16)))
+                return o;
+            const std::string address = textAt(input, 20, 256);
+            // The address travels in the e-mail reset request, which must fit its field.
+            if (address.empty() || address.find('@') == std::string::npos || address.find(';') != std::string::npos ||
+                address.size() > MakerDesk::maxAddressLength(serial))
+                return fail(TARN_ERR_PARAMETER);
+            reservedEmail = address;
+            emailCode.clear();
+            emailRequest.clear();
+            o.stateChanged = true;
+            return o;
+        }
         return fail(TARN_ERR_NOT_SUPPORTED);
+    }
+    case Operation::GetConfig: {
+        const Bytes input = request.fields.empty() ? Bytes() : request.fields[0];
+        Bytes &out = reply.output;
+        if (request.command == kKeyRequestCommand || request.command == kKeyRequestQrCommand) {
+            if (!recovery || !(abilityFlags & 0x40) ||
+                (request.command == kKeyRequestQrCommand && !(recoveryFlags & 0x01)))
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            const size_t area = request.command == kKeyRequestCommand ? 256 : 384;
+            if (out.size() < 4 + area)
+                return fail(TARN_ERR_PARAMETER);
+            // A fresh random request replaces the last one, so a key made for an
+            // older request no longer opens the device.
+            uint8_t nonce[16];
+            tarnwire::randomBytes(nonce, sizeof nonce);
+            keyRequestExpires = now + recovery->ttlSeconds;
+            keyRequest = std::string(MakerDesk::kKeyRequestTag) + ";" + serial + ";" +
+                         MakerDesk::base32(nonce, sizeof nonce) + ";" + std::to_string(keyRequestExpires);
+            putWord(out, 0, uint32_t(std::min(area, keyRequest.size())));
+            putBytes(out, 4, area, keyRequest);
+            o.stateChanged = true;
+            return o;
+        }
+        if (request.command == kExportGuidCommand) {
+            if (!(recoveryFlags & 0x04))
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            if (input.size() != kGuidExportInputSize || out.size() < kGuidBlockSize)
+                return fail(TARN_ERR_PARAMETER);
+            if (!passwordOk(textAt(input, 0, 16)))
+                return o;
+            if (guid.empty()) {
+                uint8_t bytes[32];
+                tarnwire::randomBytes(bytes, sizeof bytes);
+                guid = hexOf(bytes, sizeof bytes);
+                o.stateChanged = true;
+            }
+            putWord(out, 0, uint32_t(kGuidBlockSize));
+            putBytes(out, 4, 384, guid);
+            return o;
+        }
+        if (request.command == kGetQuestionsCommand) {
+            if (!(recoveryFlags & 0x08))
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            if (out.size() < kQuestionListSize)
+                return fail(TARN_ERR_PARAMETER);
+            // Which questions are set, never their answers.
+            putWord(out, 0, uint32_t(kQuestionListSize));
+            for (size_t j = 0; j < questionIds.size(); ++j) {
+                const size_t at = 8 + kQuestionEntrySize * j;
+                putWord(out, at, questionIds[j]);
+                out[at + 260] = 1;
+            }
+            return o;
+        }
+        if (request.command == kEmailResetInfoCommand) {
+            if (!(extraAbilityFlags & 0x02) || !recovery)
+                return fail(TARN_ERR_NOT_SUPPORTED);
+            if (out.size() < kEmailResetInfoSize)
+                return fail(TARN_ERR_PARAMETER);
+            if (reservedEmail.empty())
+                return o;
+            // The code stays the same while it is valid, so that reading the
+            // information again does not spend a code already mailed.
+            if (emailCode.empty() || now >= emailCodeExpires) {
+                emailCode = MakerDesk::randomCode(MakerDesk::kEmailCodeLength);
+                emailCodeExpires = now + recovery->ttlSeconds;
+                emailRequest = MakerDesk::sealEmailRequest(recovery->boxKey, serial, reservedEmail, emailCode);
+            }
+            putBytes(out, 12, 255, emailRequest);
+            putBytes(out, 268, 127, reservedEmail);
+            putBytes(out, 396, 255, MakerDesk::kMakerAddress);
+            return o;
+        }
+        return fail(TARN_ERR_NOT_SUPPORTED);
+    }
+    case Operation::ResetPassword: {
+        if (!(abilityFlags & 0x40))
+            return fail(TARN_ERR_NOT_SUPPORTED);
+        if (request.fields.empty() || request.fields[0].size() != kResetRequestSize)
+            return fail(TARN_ERR_PARAMETER);
+        const Bytes &in = request.fields[0];
+        const uint8_t method = in[4];
+        const bool offered = ((method == KeyFile || method == KeyText) && recovery) ||
+                             (method == GuidFile && (recoveryFlags & 0x04)) ||
+                             (method == SecurityQuestions && (recoveryFlags & 0x08)) ||
+                             (method == ReservedEmail && (extraAbilityFlags & 0x02) && recovery);
+        // A method the device does not know is one it does not offer.
+        if (!offered)
+            return fail(TARN_ERR_NOT_SUPPORTED);
+        const std::string newPassword = textAt(in, 8, 16);
+        if (newPassword.size() < 8)
+            return fail(TARN_ERR_PARAMETER);
+        if (locked())
+            return o;
+        switch (method) {
+        case KeyFile:
+        case KeyText: {
+            if (keyRequest.empty() || now >= keyRequestExpires) {
+                keyRequest.clear();
+                return fail(TARN_ERR_FILE_EXPIRED);
+            }
+            // A key file's content travels as a second field; the path in the
+            // record means nothing to the device.
+            const std::string key = method == KeyText ? textAt(in, 24, 256) : fieldText(request, 1);
+            if (!MakerDesk::verifyKey(recovery->signKey, keyRequest, key))
+                return wrongProof(TARN_ERR_DEVICE_DENY);
+            keyRequest.clear();
+            break;
+        }
+        case GuidFile:
+            if (!sameSecret(guid, textAt(in, 540, 128)))
+                return wrongProof(TARN_ERR_GUID);
+            guid.clear();   // the exported file is spent; the next export draws a new one
+            break;
+        case SecurityQuestions: {
+            if (questionIds.size() != 3)
+                return fail(TARN_ERR_DEVICE_DENY);
+            for (size_t i = 0; i < questionIds.size(); ++i) {
+                const size_t at = kResetQuestionsOffset + kQuestionEntrySize * questionIds[i];
+                if (in[at + 260] != 1 || wordAt(in, at) != questionIds[i] ||
+                    !matchesHash(answerHashes[i], textAt(in, at + 4, 256)))
+                    return wrongProof(TARN_ERR_ANSWER);
+            }
+            break;
+        }
+        case ReservedEmail:
+            if (now >= emailCodeExpires || !sameSecret(emailCode, MakerDesk::normalised(textAt(in, 24, 256))))
+                return wrongProof(TARN_ERR_VERIFY_CODE);
+            emailCode.clear();
+            emailRequest.clear();
+            break;
+        }
+        if (!setPassword(newPassword))
+            return fail(TARN_ERR_DEVICE_DENY);
+        proofAccepted();
+        // "Reset IPC": the linked cameras take the new password too.
+        if (in[5] == 1 && (abilityFlags & 0x80))
+            channelPasswordHash = passwordHash;
+        o.stateChanged = true;
+        return o;
+    }
+    case Operation::ResetDefaultPassword: {
+        if (!recovery)
+            return fail(TARN_ERR_NOT_SUPPORTED);
+        if (locked())
+            return o;
+        if (now >= securityCodeExpires || !sameSecret(securityCode, MakerDesk::normalised(fieldText(request, 0))))
+            return wrongProof(TARN_ERR_DEVICE_DENY);
+        securityCode.clear();
+        if (!setPassword(SimFleet::kDefaultPassword))
+            return fail(TARN_ERR_DEVICE_DENY);
+        proofAccepted();
+        o.stateChanged = true;
+        return o;
     }
     case Operation::WifiConfig:
     case Operation::WifiCheck: {
@@ -356,6 +627,13 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
     }
 }
 
+std::string SimDevice::issueSecurityCode(int64_t now)
+{
+    securityCode = MakerDesk::randomCode(MakerDesk::kSecurityCodeLength);
+    securityCodeExpires = now + (recovery ? recovery->ttlSeconds : 0);
+    return MakerDesk::grouped(securityCode);
+}
+
 QJsonObject SimDevice::stateToJson() const
 {
     QJsonObject o;
@@ -380,6 +658,14 @@ QJsonObject SimDevice::stateToJson() const
     o["wifiPassword"] = QString::fromStdString(wifiPassword);
     o["retriesLeft"] = retriesLeft;
     o["lockedUntil"] = double(lockedUntil);
+    o["guid"] = QString::fromStdString(guid);
+    QJsonArray questions;
+    for (size_t i = 0; i < questionIds.size() && i < answerHashes.size(); ++i)
+        questions.append(QJsonObject{{"id", int(questionIds[i])}, {"answerHash", QString::fromStdString(answerHashes[i])}});
+    o["questions"] = questions;
+    o["reservedEmail"] = QString::fromStdString(reservedEmail);
+    o["keyRequest"] = QString::fromStdString(keyRequest);
+    o["keyRequestExpires"] = double(keyRequestExpires);
     return o;
 }
 
@@ -422,6 +708,20 @@ void SimDevice::stateFromJson(const QJsonObject &o)
         retriesLeft = o["retriesLeft"].toInt();
     if (o.contains("lockedUntil"))
         lockedUntil = int64_t(o["lockedUntil"].toDouble());
+    text("guid", guid);
+    text("reservedEmail", reservedEmail);
+    text("keyRequest", keyRequest);
+    if (o.contains("keyRequestExpires"))
+        keyRequestExpires = int64_t(o["keyRequestExpires"].toDouble());
+    if (o.contains("questions")) {
+        questionIds.clear();
+        answerHashes.clear();
+        for (const QJsonValue &entry : o["questions"].toArray()) {
+            const QJsonObject question = entry.toObject();
+            questionIds.push_back(uint32_t(question["id"].toInt()));
+            answerHashes.push_back(question["answerHash"].toString().toStdString());
+        }
+    }
 }
 
 } // namespace devsim

@@ -10,12 +10,25 @@
 #include <map>
 #include <string>
 
+#include <vector>
+
+#include "makerdesk.h"
 #include "tarncrypto.h"
 #include "tarnmessages.h"
 
 class QJsonObject;
 
 namespace devsim {
+
+// What every device of a fleet knows about password recovery: the maker's
+// public keys (keys are the maker's signatures; e-mail codes are sealed to
+// the maker) and how long a key request, security code or e-mail
+// verification code stays valid.
+struct RecoveryContext {
+    MakerDesk::SignPublicKey signKey{};
+    MakerDesk::BoxPublicKey boxKey{};
+    int64_t ttlSeconds = 30 * 60;
+};
 
 struct SimDevice {
     // Identity and abilities: fixed for the device's life.
@@ -61,6 +74,24 @@ struct SimDevice {
     int64_t lockedUntil = 0;           // seconds since the epoch
     int64_t trustedUntil = 0;          // Wi-Fi network commands are taken until then (not saved)
     static constexpr int64_t kTrustSeconds = 10 * 60;
+
+    // Password recovery. Without a context the device offers none of it.
+    const RecoveryContext *recovery = nullptr;
+    std::string guid;                  // drawn at the first export, redrawn after a GUID reset
+    std::vector<uint32_t> questionIds; // the three security questions, in the order set
+    std::vector<std::string> answerHashes;
+    std::string reservedEmail;
+    std::string keyRequest;            // the last key request; a key answers only this one
+    int64_t keyRequestExpires = 0;
+    // Short-lived and single-use, so not saved.
+    std::string emailCode, emailRequest;
+    int64_t emailCodeExpires = 0;
+    std::string securityCode;
+    int64_t securityCodeExpires = 0;
+
+    // Draws a fresh security code for the default password restore (the
+    // maker asks for it) and gives it, grouped for typing.
+    std::string issueSecurityCode(int64_t nowSeconds);
 
     // The announcement record with the given message type (1, 2, 3 or 4).
     void announcement(int messageType, uint8_t out[560]) const;

@@ -1,6 +1,10 @@
 #include "simserver.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
 
 #include <cstdio>
 #include <sodium.h>
@@ -132,6 +136,37 @@ void SimServer::refreshPage(int device)
         m_http.setPage(it->second.first, it->second.second, m_fleet.devices()[size_t(device)].statusPage());
 }
 
+// The maker asks for a device's security code by leaving a request file
+// that names the serial number; the device draws a fresh code, and the
+// answer goes into a file only this user can read.
+void SimServer::serveMakerRequests()
+{
+    const QDir requests(QString::fromStdString(m_options.maker->requestsDir()));
+    const QStringList names = requests.entryList({"*.security-code"}, QDir::Files);
+    for (const QString &name : names) {
+        QFile file(requests.filePath(name));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const std::string serial = QString::fromUtf8(file.readAll()).trimmed().toStdString();
+        file.close();
+        file.remove();
+        SimDevice *device = m_fleet.findBySerial(serial);
+        QSaveFile answer(QString::fromStdString(m_options.maker->securityCodeAnswerFile(serial)));
+        if (!answer.open(QIODevice::WriteOnly))
+            continue;
+        answer.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        if (device && device->recovery) {
+            const std::string code = device->issueSecurityCode(nowSeconds());
+            const QDateTime expires = QDateTime::fromSecsSinceEpoch(device->securityCodeExpires);
+            answer.write(QByteArray::fromStdString("code " + code + "\nexpires " +
+                                                   expires.toString(Qt::ISODate).toStdString() + "\n"));
+        } else {
+            answer.write("unknown device\n");
+        }
+        answer.commit();
+    }
+}
+
 void SimServer::run(volatile std::sig_atomic_t *stop)
 {
     // Bring the fleet up over a short while, as devices powered on together do.
@@ -151,6 +186,7 @@ void SimServer::run(volatile std::sig_atomic_t *stop)
     std::fflush(stdout);
 
     auto lastExpire = Clock::now();
+    auto lastMakerPoll = Clock::now();
     while (!*stop) {
         int timeoutMs = 200;
         if (!m_events.empty()) {
@@ -168,6 +204,10 @@ void SimServer::run(volatile std::sig_atomic_t *stop)
             auto action = m_events.top().action;
             m_events.pop();
             action();
+        }
+        if (m_options.maker && now - lastMakerPoll > std::chrono::milliseconds(200)) {
+            serveMakerRequests();
+            lastMakerPoll = now;
         }
         if (now - lastExpire > std::chrono::seconds(1)) {
             expire();

@@ -17,6 +17,7 @@
 #include "multicastchannel.h"
 #include "reassembler.h"
 #include "simfleet.h"
+#include "makerdesk.h"
 #include "simhttpserver.h"
 
 namespace devsim {
@@ -29,6 +30,7 @@ struct ServerOptions {
     bool quiet = false;
     bool servePages = false;    // devices on loopback addresses serve a status page
     uint64_t seed = 1;
+    const MakerDesk *maker = nullptr;   // answers the maker's security code requests when set
 };
 
 class SimServer
@@ -79,6 +81,7 @@ private:
     void saveSoon();
     void servePages();
     void refreshPage(int device);
+    void serveMakerRequests();
     bool lost();
 
     SimFleet &m_fleet;

@@ -4,6 +4,8 @@
 #include "tarnsdk.h"
 
 #include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "tarnclient.h"
 #include "tarnlog.h"
@@ -13,6 +15,13 @@ using namespace tarnwire;
 namespace {
 
 thread_local int t_lastError = TARN_NOERROR;
+
+// The reset request's method byte for a key file, and where the file's path is.
+constexpr unsigned char kResetMethodKeyFile = 2;
+constexpr size_t kKeyFilePathOffset = 280;
+constexpr size_t kKeyFilePathSize = 260;
+// Key files are short texts; anything far larger is not one.
+constexpr size_t kMaxKeyFileSize = 16384;
 
 int fail(int code)
 {
@@ -189,6 +198,22 @@ int TARN_ResetPasswd_V40(const char *serialNumber, const void *resetRequest, voi
         return fail(TARN_ERR_PARAMETER);
     auto c = makeCommand(TargetKind::Serial, serialNumber, Operation::ResetPassword);
     c.fields = {blockField(resetRequest, TARN_RESET_REQUEST_SIZE)};
+    // A key file lives on this machine, not on the device: its content goes
+    // along as a second field (empty when the file cannot be read, and the
+    // device's answer decides).
+    const auto *request = static_cast<const unsigned char *>(resetRequest);
+    if (request[4] == kResetMethodKeyFile) {
+        const std::string path(reinterpret_cast<const char *>(request + kKeyFilePathOffset),
+                               strnlen(reinterpret_cast<const char *>(request + kKeyFilePathOffset),
+                                       kKeyFilePathSize));
+        Bytes content;
+        std::ifstream file(path, std::ios::binary);
+        if (file)
+            content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (content.size() > kMaxKeyFileSize)
+            content.clear();
+        c.fields.push_back(std::move(content));
+    }
     c.outputCapacity = failureInfo ? TARN_RESET_FAILURE_SIZE : 0;
     return runCommand(c, failureInfo, failureInfo ? TARN_RESET_FAILURE_SIZE : 0);
 }

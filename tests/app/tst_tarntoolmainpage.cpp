@@ -57,6 +57,7 @@ private slots:
     void coverFollowsTheWindow();
     void f1AsksForHelp();
     void systemMenuHoldsTheAboutPanel();
+    void noUpdateCheckWithoutTheVariant();
     void cancelledExitLeavesTheWindowUsable();
     void confirmedExitCloses();
 
@@ -235,6 +236,21 @@ void TstTarnToolMainPage::systemMenuHoldsTheAboutPanel()
     QCOMPARE(window.systemMenu()->actions(), QList<QAction *>{window.aboutAction()});
     QVERIFY(window.systemMenu()->testAttribute(Qt::WA_TranslucentBackground));
     QCOMPARE(window.systemMenu()->focusPolicy(), Qt::NoFocus);
+}
+
+void TstTarnToolMainPage::noUpdateCheckWithoutTheVariant()
+{
+    // The Setup.xml beside the program has VersionType 1: no update dialog,
+    // and showing the window asks nothing.
+    TARNToolMainPage window;
+    QVERIFY(!window.upgradeTool());
+    QVERIFY(!window.isUpdateCheckScheduled());
+    window.show();
+    QVERIFY(window.isUpdateCheckScheduled());
+    window.hide();
+    window.show();
+    QVERIFY(window.isUpdateCheckScheduled());
+    QVERIFY(!window.upgradeTool());
 }
 
 void TstTarnToolMainPage::cancelledExitLeavesTheWindowUsable()
