@@ -5,6 +5,7 @@
 #include <QScreen>
 
 #include "passwordrecoverydialogs.h"
+#include "recoverysetupinstall.h"
 #include "startupgeometry.h"
 #include "tarntoolmainpage.h"
 #include "toolsapplication.h"
@@ -21,8 +22,10 @@ int main(int argc, char **argv)
         return -1;
     }
 
-    // "Forget Password" opens the recovery dialogs.
+    // "Forget Password" opens the recovery dialogs; activation offers the
+    // recovery set-up.
     TarnTool::PasswordRecoveryDialogs::install();
+    TarnTool::installRecoverySetupDialog();
     TarnTool::TARNToolMainPage window;
     const QRect geometry = apt::mainWindowGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.resize(geometry.size());

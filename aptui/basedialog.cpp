@@ -37,7 +37,9 @@ BaseDialog::BaseDialog(bool showApp, bool showOption, bool showMin, bool showMax
     connect(m_btnCancel, &QPushButton::clicked, this, &BaseDialog::onCancelBtnClicked);
     connectDefaultActions(true, true, true);
 
-    setWindowFlags(Qt::FramelessWindowHint);
+    // Qt::Dialog too: without a window type a dialog given a parent would be
+    // drawn inside that parent instead of in a window of its own.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
 }
 
 BaseDialog::~BaseDialog()

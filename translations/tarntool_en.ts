@@ -32,7 +32,7 @@
 <context>
     <name>QObject</name>
     <message>
-        <location filename="../app/main.cpp" line="+18"/>
+        <location filename="../app/main.cpp" line="+19"/>
         <source>TARNTool</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1856,7 +1856,7 @@
 <context>
     <name>aptui::BaseDialog</name>
     <message>
-        <location filename="../aptui/basedialog.cpp" line="+54"/>
+        <location filename="../aptui/basedialog.cpp" line="+56"/>
         <source>BaseDialog</source>
         <translation type="unfinished"></translation>
     </message>
