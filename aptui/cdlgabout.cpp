@@ -48,6 +48,10 @@ CDlgAbout::CDlgAbout(QObject *parent) : QWidgetAction(parent)
     m_labNameValue->setObjectName(QStringLiteral("m_labNameValue"));
     m_labVersionValue = new QLabel(form);
     m_labVersionValue->setObjectName(QStringLiteral("m_labVersionValue"));
+    // A long version or build text wraps below "Version:" rather than being
+    // cut off by the panel's fixed width.
+    m_labNameValue->setWordWrap(true);
+    m_labVersionValue->setWordWrap(true);
     labels->addWidget(m_labNameValue);
     labels->addWidget(m_labVersionValue);
     identity->addLayout(labels, 1);

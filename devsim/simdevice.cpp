@@ -314,7 +314,11 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
         o.announceChange = o.stateChanged = true;
         return o;
     }
-    if (!activated)
+    // A new device has no password to prove yet: it takes its Wi-Fi network
+    // before activation (anyone on the segment could activate it anyway), so
+    // that an installer can put it on the site's network first.
+    const bool wifiNetwork = request.operation == Operation::WifiConfig || request.operation == Operation::WifiCheck;
+    if (!activated && !wifiNetwork)
         return fail(TARN_ERR_DEVICE_DENY);
 
     switch (request.operation) {
@@ -600,10 +604,10 @@ SimDevice::Outcome SimDevice::handle(const CommandRequest &request, int64_t now)
     case Operation::WifiCheck: {
         if (!(extraAbilityFlags & 0x4))
             return fail(TARN_ERR_NOT_SUPPORTED);
-        // These commands carry no administrator password, so the device takes them
-        // only shortly after someone proved to know it (activation, or any command
-        // with the right password).
-        if (now > trustedUntil)
+        // These commands carry no administrator password, so an activated device
+        // takes them only shortly after someone proved to know it (activation, or
+        // any command with the right password).
+        if (activated && now > trustedUntil)
             return fail(TARN_ERR_DEVICE_DENY);
         const std::string ssid = fieldText(request, 0);
         const std::string password = fieldText(request, 1);

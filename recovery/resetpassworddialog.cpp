@@ -135,6 +135,8 @@ QByteArray boundedBytes(const char *data, std::size_t capacity)
 
 } // namespace
 
+// User kinds 1 to 3 are named accounts; anything else is the administrator.
+// (The note stays out of the initializer list, where it confuses lupdate.)
 ResetPasswordDialog::ResetPasswordDialog(QWidget *parent, const QString &strDeviceKey,
                                          bool bQrAndManualKey, bool bChannelReset, bool bGuid,
                                          bool bQuestions, bool bRecoveryBit1, bool bReservedEmail,
@@ -151,7 +153,6 @@ ResetPasswordDialog::ResetPasswordDialog(QWidget *parent, const QString &strDevi
       m_emailTipMode(iEmailTipMode),
       m_userKind(iUserKind),
       m_userName(strUserName),
-      // Kinds 1 to 3 are named accounts; anything else is the administrator.
       m_isAdminAccount(!(iUserKind >= 1 && iUserKind <= 3)),
       keyQrEncoder(new QtQrEncode(this)),
       emailQrEncoder(new QtQrEncode(this))

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -26,6 +27,7 @@ private slots:
     void buildNumber_data();
     void buildNumber();
     void versionLabel();
+    void labelsShowTheirWholeText();
     void manualPath_data();
     void manualPath();
     void helpFindsTheManualInTheWorkingDirectory();
@@ -92,6 +94,27 @@ void TstAboutDialog::versionLabel()
     QVERIFY(!about.panel()->findChild<QWidget *>("aboutLine1")->isHidden());
     QVERIFY(about.panel()->findChild<QWidget *>("aboutLine2")->isHidden());
     QCOMPARE(about.panel()->size(), QSize(288, 134));
+}
+
+void TstAboutDialog::labelsShowTheirWholeText()
+{
+    // The panel keeps its fixed size, and the version with its build number
+    // is wider than the room beside the icon: it must wrap, not be cut off.
+    AboutDialog about;
+    about.panel()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about.panel()));
+    for (const char *name : {"m_labNameValue", "m_labVersionValue"}) {
+        const auto *label = about.panel()->findChild<QLabel *>(name);
+        QVERIFY(label);
+        const QRect room = label->contentsRect();
+        const QFontMetrics metrics(label->font());
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
+        } else {
+            QVERIFY2(metrics.horizontalAdvance(label->text()) <= room.width(), name);
+        }
+        QVERIFY2(label->geometry().right() < about.panel()->width(), name);
+    }
 }
 
 void TstAboutDialog::manualPath_data()

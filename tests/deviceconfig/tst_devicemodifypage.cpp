@@ -443,6 +443,17 @@ void TstDeviceModifyPage::singleActivationThenWifiNetwork()
 {
     const QString serial = serialOf("S1");
     select(SingleInactive, {"S1"});
+    // A new device takes its Wi-Fi network before it is activated.
+    m_panel->transferToSetSsidWidget();
+    child<QLineEdit>("ssidLineEdit")->setText(QStringLiteral("Office"));
+    child<QLineEdit>("wifiPasswordLineEdit")->setText(QStringLiteral("office-wifi-1"));
+    m_panel->checkWifiSSID();
+    m_panel->setWifiSSID();
+    QCOMPARE(m_messages.size(), 2);
+    QCOMPARE(m_messages.at(0).text, QStringLiteral("Succeed"));
+    QCOMPARE(m_messages.at(1).text, QStringLiteral("Succeed"));
+    m_messages.clear();
+    m_panel->backToActiveWidget();
     // Region mode: the device's own regions, its current one selected.
     auto *combo = child<MirelGUIToolkit::CComboBox>("m_comboBoxWifi");
     QVERIFY(combo->isVisible());

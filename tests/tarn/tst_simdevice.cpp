@@ -90,6 +90,7 @@ private slots:
     void channelPasswordNeedsAdminPassword();
     void refusalsFromTheFleetFile();
     void wifiNetworkOnlyAfterAPasswordProof();
+    void newDeviceTakesItsWifiNetwork();
     void stateSurvivesRestart();
 };
 
@@ -131,7 +132,6 @@ void TstSimDevice::inactiveDeviceAcceptsOnlyActivation_data()
     QTest::addColumn<int>("operation");
     QTest::newRow("network") << int(Operation::ModifyNetParam);
     QTest::newRow("config") << int(Operation::SetConfig);
-    QTest::newRow("wifi") << int(Operation::WifiConfig);
 }
 
 void TstSimDevice::inactiveDeviceAcceptsOnlyActivation()
@@ -267,6 +267,29 @@ void TstSimDevice::wifiNetworkOnlyAfterAPasswordProof()
     check.fields[1] = textBytes("wrong-pass");
     QCOMPARE(int(d.handle(check, 1200).reply.status), int(TARN_ERR_PASSWORD));
     QCOMPARE(int(d.handle(config, 1000 + SimDevice::kTrustSeconds + 1).reply.status), int(TARN_ERR_DEVICE_DENY));
+}
+
+void TstSimDevice::newDeviceTakesItsWifiNetwork()
+{
+    // Before activation there is no password to prove: the installer sets
+    // the Wi-Fi network of a new device, which stays not activated.
+    SimDevice d = makeDevice(false);
+    d.extraAbilityFlags = 0x4;
+    d.visibleWifi = {{"Site-WLAN", "wlan-pass-1"}};
+    CommandRequest check;
+    check.operation = Operation::WifiCheck;
+    check.fields = {textBytes("Site-WLAN"), textBytes("wrong-pass")};
+    QCOMPARE(int(d.handle(check, 1000).reply.status), int(TARN_ERR_PASSWORD));
+    check.fields[1] = textBytes("wlan-pass-1");
+    QCOMPARE(int(d.handle(check, 1000).reply.status), 0);
+    CommandRequest config = check;
+    config.operation = Operation::WifiConfig;
+    QCOMPARE(int(d.handle(config, 1000).reply.status), 0);
+    QCOMPARE(d.wifiSsid, std::string("Site-WLAN"));
+    QVERIFY(!d.activated);
+    // A device without the Wi-Fi network setting still refuses it.
+    SimDevice wired = makeDevice(false);
+    QCOMPARE(int(wired.handle(config, 1000).reply.status), int(TARN_ERR_NOT_SUPPORTED));
 }
 
 void TstSimDevice::stateSurvivesRestart()
