@@ -92,7 +92,9 @@ void UpgradeTool::buildForm()
     auto *form = new QWidget(this);
     form->setObjectName(QStringLiteral("UpgradeToolClass"));
     form->resize(395, 128);
-    form->setMinimumSize(380, 128);
+    // The title and button bars leave less than 128 pixels of the dialog's
+    // fixed 198: the form may be lower, so that the bar does not cover it.
+    form->setMinimumWidth(380);
     form->setMaximumSize(395, 128);
     form->setWindowTitle(tr("UpgradeTool"));
 

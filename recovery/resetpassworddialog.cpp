@@ -567,8 +567,10 @@ QWidget *ResetPasswordDialog::buildEmailPage()
     layout->setSpacing(6);
     const QString addressStyle = QStringLiteral("color: black; font-weight: bold;");
 
+    // The addresses get lines of their own: beside the step texts they are
+    // squeezed until the texts are cut off.
+    layout->addWidget(textLabel(tr("1.  Export the QR code, and send it to"), page5, "label_3"));
     auto *step1 = new QHBoxLayout;
-    step1->addWidget(textLabel(tr("1.  Export the QR code, and send it to"), page5, "label_3"));
     companyEmailLabel = textLabel(QString(), page5, "companyEmailLabel");
     companyEmailLabel->setStyleSheet(addressStyle);
     step1->addWidget(companyEmailLabel);
@@ -624,6 +626,9 @@ QWidget *ResetPasswordDialog::buildEmailPage()
     emailIsSetIPCCheckBox = new MirelGUIToolkit::CCheckBox(tr("Reset IPC"), page5);
     emailIsSetIPCCheckBox->setObjectName(QStringLiteral("emailIsSetIPCCheckBox"));
     grid->addWidget(emailIsSetIPCCheckBox, row++, 1);
+    // The QR code column is taller than the form: the rows keep their own
+    // height and the room left stays below them.
+    grid->setRowStretch(row, 1);
     body->addLayout(grid);
 
     auto *qrColumn = new QVBoxLayout;

@@ -1309,7 +1309,32 @@
 <context>
     <name>TarnTool::ResetPasswordDialog</name>
     <message>
-        <location filename="../recovery/resetpassworddialog.cpp" line="+276"/>
+        <location filename="../recovery/resetpassworddialog.cpp" line="+165"/>
+        <source>Reset Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Key authentication</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>guid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Security Mode:</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1826,34 +1851,6 @@
     </message>
 </context>
 <context>
-    <name>aptui</name>
-    <message>
-        <location filename="../recovery/resetpassworddialog.cpp" line="-1045"/>
-        <source>Reset Password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+38"/>
-        <source>Key authentication</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>guid</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>question</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>email</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>aptui::BaseDialog</name>
     <message>
         <location filename="../aptui/basedialog.cpp" line="+56"/>
@@ -1884,7 +1881,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Name: </source>
         <translation type="unfinished"></translation>
     </message>

@@ -1309,7 +1309,32 @@
 <context>
     <name>TarnTool::ResetPasswordDialog</name>
     <message>
-        <location filename="../recovery/resetpassworddialog.cpp" line="+276"/>
+        <location filename="../recovery/resetpassworddialog.cpp" line="+165"/>
+        <source>Reset Password</source>
+        <translation>重置密码</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Key authentication</source>
+        <translation>密钥认证</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>guid</source>
+        <translation>GUID</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>question</source>
+        <translation>密保问题</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>email</source>
+        <translation>邮箱</translation>
+    </message>
+    <message>
+        <location line="+68"/>
         <source>Security Mode:</source>
         <translation>安全模式：</translation>
     </message>
@@ -1826,34 +1851,6 @@
     </message>
 </context>
 <context>
-    <name>aptui</name>
-    <message>
-        <location filename="../recovery/resetpassworddialog.cpp" line="-1045"/>
-        <source>Reset Password</source>
-        <translation>重置密码</translation>
-    </message>
-    <message>
-        <location line="+38"/>
-        <source>Key authentication</source>
-        <translation>密钥认证</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>guid</source>
-        <translation>GUID</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>question</source>
-        <translation>安全问题</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>email</source>
-        <translation>邮箱</translation>
-    </message>
-</context>
-<context>
     <name>aptui::BaseDialog</name>
     <message>
         <location filename="../aptui/basedialog.cpp" line="+56"/>
@@ -1884,7 +1881,7 @@
         <translation>关于</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+101"/>
         <source>Name: </source>
         <translation>名称：</translation>
     </message>

@@ -266,7 +266,18 @@ void TstUpgradeTool::frameAndForm()
     QVERIFY(form);
     QCOMPARE(form->windowTitle(), QStringLiteral("UpgradeTool"));
     QCOMPARE(form->maximumSize(), QSize(395, 128));
-    QCOMPARE(form->minimumSize(), QSize(380, 128));
+    QCOMPARE(form->minimumWidth(), 380);
+    // The whole form shows between the title and the button bar, and the
+    // buttons inside the dialog.
+    tool.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tool));
+    const QWidget *bar = tool.confirmButton()->parentWidget();
+    QVERIFY2(form->mapTo(&tool, QPoint(0, form->height())).y() <= bar->mapTo(&tool, QPoint(0, 0)).y(),
+             "the button bar covers the form");
+    const QPushButton *confirm = tool.confirmButton();
+    QVERIFY(confirm->mapTo(&tool, QPoint(0, confirm->height())).y() <= tool.height());
+    QVERIFY(form->height() >= tool.noPromptCheckBox()->mapTo(form, QPoint(0, tool.noPromptCheckBox()->height())).y());
+    tool.hide();
     QCOMPARE(tool.findChild<QLabel *>(QStringLiteral("label_2"))->text(), QStringLiteral("New version found"));
     QCOMPARE(tool.findChild<QLabel *>(QStringLiteral("iconLabel"))->size(), QSize(36, 36));
     QCOMPARE(tool.versionLabel()->objectName(), QStringLiteral("versionLabel"));

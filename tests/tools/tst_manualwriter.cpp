@@ -18,19 +18,22 @@ QSizeF pictureSize(const QTextDocument &document, const QString &name)
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
-            if (format.isImageFormat() && format.toImageFormat().name() == name)
+            if (format.isImageFormat() && format.toImageFormat().name().endsWith(QLatin1Char('/') + name))
                 return {format.toImageFormat().width(), format.toImageFormat().height()};
         }
     }
     return {};
 }
 
-int pdfPageCount(const QString &path)
+QByteArray readAll(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray pdf = file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int pdfPageCount(const QString &path)
+{
+    const QByteArray pdf = readAll(path);
     int pages = 0;
     for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
         if (pdf.mid(at + 11, 1) != "s")
@@ -50,6 +53,7 @@ private slots:
     void init();
     void picturesFitTheText_data();
     void picturesFitTheText();
+    void picturesAreInThePdf();
     void missingPicturesAreReported();
     void chaptersStartOnANewPage();
     void failedWriteLeavesNoFile();
@@ -108,6 +112,17 @@ void TestManualWriter::picturesFitTheText()
     } else {
         QCOMPARE(size, QSizeF(natural));
     }
+}
+
+void TestManualWriter::picturesAreInThePdf()
+{
+    // Names relative to the source's folder, as the manual writes them.
+    QVERIFY(writeSource(QStringLiteral("# Title\n\n![one](wide.png)\n\n![two](shots/narrow.png)\n")));
+    ManualWriter writer({QStringLiteral("Test"), QString(), 10});
+    QVERIFY(writer.load(sourcePath()));
+    const QString pdf = m_folder->filePath(QStringLiteral("out.pdf"));
+    QVERIFY(writer.writePdf(pdf));
+    QCOMPARE(readAll(pdf).count("/Subtype /Image"), 2);
 }
 
 void TestManualWriter::missingPicturesAreReported()
