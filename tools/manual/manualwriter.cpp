@@ -89,6 +89,9 @@ void ManualWriter::prepareImages()
             }
             // Screenshots are pixel for pixel at screen size; wider ones are
             // scaled down to the text width, keeping their proportions.
+            // The document resolves relative names against its base address
+            // only for some resource kinds; the picture gets its full path.
+            image.setName(QFileInfo(path).absoluteFilePath());
             const qreal width = qMin<qreal>(natural.width(), maxWidth);
             image.setWidth(width);
             image.setHeight(natural.height() * width / natural.width());
