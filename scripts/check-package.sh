@@ -38,7 +38,11 @@ trap cleanup EXIT
 
 echo "== a fresh Debian 12 in $root"
 cleanup
-$sudo rm -rf "$root"
+# Never remove a folder with the machine's /dev or /proc still bound into it.
+for m in "$root/dev/pts" "$root/dev" "$root/proc"; do
+  if mountpoint -q "$m"; then echo "still mounted: $m" >&2; exit 1; fi
+done
+$sudo rm -rf --one-file-system "$root"
 $sudo debootstrap --variant=minbase bookworm "$root" "$mirror" >"$build/fresh-debian.log" 2>&1 ||
   { tail -20 "$build/fresh-debian.log"; exit 1; }
 $sudo mount -t proc proc "$root/proc"
