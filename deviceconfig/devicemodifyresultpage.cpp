@@ -107,11 +107,25 @@ void DeviceModifyResultPage::setDefaultHeaders()
     }
 }
 
+int DeviceModifyResultPage::fittedColumnWidth(int column) const
+{
+    // The widths suit the English headers; a longer translation ("序号")
+    // widens its column rather than being cut off. The skin's headers take
+    // 8 pixels of padding on each side and keep 16 for the sort arrow. The
+    // header is polished first: before the page is shown its style sheet
+    // font is not applied yet.
+    QHeaderView *header = m_tableViewResult->header();
+    header->ensurePolished();
+    const QString text = m_model->headerData(column, Qt::Horizontal).toString();
+    const int needed = header->fontMetrics().horizontalAdvance(text) + 2 * 8 + 16;
+    return qMax(resultColumnWidth(column), needed);
+}
+
 void DeviceModifyResultPage::setResultRows(const QVector<DeviceInfo> &vecDeviceInfo)
 {
     m_model->setRowCount(0);
     for (int column = 0; column < ResultColumnCount; ++column)
-        m_tableViewResult->setColumnWidth(column, resultColumnWidth(column));
+        m_tableViewResult->setColumnWidth(column, fittedColumnWidth(column));
 
     TarnDeviceInfoManager *store = TarnDeviceInfoManager::Instance();
     int failed = 0;
@@ -131,7 +145,7 @@ void DeviceModifyResultPage::setWifiResultRows(const QVector<DeviceInfo> &vecDev
 {
     m_model->setRowCount(0);
     m_model->setHeaderData(ResultColumnDeviceType, Qt::Horizontal, tr("Result"));
-    m_tableViewResult->setColumnWidth(ResultColumnId, resultColumnWidth(ResultColumnId));
+    m_tableViewResult->setColumnWidth(ResultColumnId, fittedColumnWidth(ResultColumnId));
 
     int failed = 0;
     for (const DeviceInfo &device : vecDeviceInfo) {

@@ -53,6 +53,7 @@ private:
     void buildForm();
     void setDefaultHeaders();
     void appendCountsToCaptions(int total, int failed);
+    int fittedColumnWidth(int column) const;
 
     QLabel *m_labelDeviceAll = nullptr;
     QLabel *m_labelPic = nullptr;

@@ -90,6 +90,7 @@ private slots:
     void frame();
     void resultRows();
     void failedRowCountsAndShowsText();
+    void longHeaderWidensItsColumn();
     void wifiRows();
     void variantHeaders_data();
     void variantHeaders();
@@ -218,6 +219,18 @@ void DeviceModifyResultPageTest::resultRows()
     const QList<int> widths = {50, 120, 120, 175, 175, 175, 175, 175, 175, 175};
     for (int column = 0; column < 10; ++column)
         QCOMPARE(table(page)->columnWidth(column), widths.at(column));
+}
+
+void DeviceModifyResultPageTest::longHeaderWidensItsColumn()
+{
+    // A translation longer than the English header widens its column
+    // instead of being cut off; the others keep their widths.
+    DeviceModifyResultPage page;
+    page.resultModel()->setHeaderData(ResultColumnId, Qt::Horizontal, QStringLiteral("Sequence number"));
+    page.setResultRows(sampleBatch());
+    const QFontMetrics metrics(table(page)->font());
+    QVERIFY(table(page)->columnWidth(ResultColumnId) > metrics.horizontalAdvance(QStringLiteral("Sequence number")));
+    QCOMPARE(table(page)->columnWidth(ResultColumnDeviceType), 120);
 }
 
 void DeviceModifyResultPageTest::failedRowCountsAndShowsText()
