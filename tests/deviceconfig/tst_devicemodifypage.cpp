@@ -12,6 +12,7 @@
 #include "devicemodifypage.h"
 #include "devicemodifyresultpage.h"
 #include "devsimprocess.h"
+#include "storefeeder.h"
 #include "latin1text.h"
 #include "messagebox.h"
 #include "multistatelineedit.h"
@@ -33,6 +34,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 #include <QTreeView>
 
 using TARN::TarnHandler;
@@ -118,20 +121,9 @@ struct RecoveryCall
     QString password;
 };
 
-TarnDeviceInfo stored(const QString &serial)
-{
-    QVector<TarnDeviceInfo> all;
-    TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-    for (const TarnDeviceInfo &record : all) {
-        if (latin1String(record.serialNumber) == serial)
-            return record;
-    }
-    return TarnDeviceInfo();
-}
-
 DeviceInfo deviceInfo(const QString &serial)
 {
-    const TarnDeviceInfo record = stored(serial);
+    const TarnDeviceInfo record = StoreFeeder::stored(serial);
     DeviceInfo info;
     info.strId = QStringLiteral("1");
     info.strDeviceType = latin1String(record.deviceType);
@@ -197,6 +189,7 @@ private:
     void useTranslator(int translator);
 
     DevsimProcess m_sim;
+    std::unique_ptr<StoreFeeder> m_feeder;
     QTemporaryDir m_configDir;
     std::unique_ptr<DeviceModifyPage> m_panel;
     QVector<Message> m_messages;
@@ -217,24 +210,13 @@ void TstDeviceModifyPage::initTestCase()
 
     // The store is kept as the device list keeps it.
     TarnHandler *handler = TarnHandler::Instance();
-    connect(handler, &TarnHandler::signalDeviceOnline, this, [](const TarnDeviceInfo &info) {
-        TarnDeviceInfoManager *store = TarnDeviceInfoManager::Instance();
-        store->lock();
-        const bool known = store->containsMac(latin1String(info.macAddress));
-        store->unlock();
-        if (!known)
-            store->addDeviceInfo(info);
-    });
+    m_feeder = std::make_unique<StoreFeeder>(handler);
     connect(handler, &TarnHandler::signalDeviceUpdate, this, [this](const TarnDeviceInfo &info) {
         TarnDeviceInfoManager::Instance()->updateDeviceInfo(info);
         m_updates.append(info);
     });
     QVERIFY(handler->start());
-    QVERIFY(QTest::qWaitFor([] {
-        QVector<TarnDeviceInfo> all;
-        TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-        return all.size() == FleetSize;
-    }, 15000));
+    QVERIFY(StoreFeeder::waitForDevices(FleetSize, 15000));
 
     TarnTool::setMessageHook([this](TarnTool::MessageKind kind, const QString &text) {
         m_messages.append({kind, text});
@@ -471,7 +453,7 @@ void TstDeviceModifyPage::singleActivationThenWifiNetwork()
     const auto result = activated.first().first().value<QVector<DeviceInfo>>();
     QCOMPARE(result.size(), 1);
     QCOMPARE(result.first().strResult, QStringLiteral("Succeed"));
-    QCOMPARE(stored(serial).activationState, quint8(0));
+    QCOMPARE(StoreFeeder::stored(serial).activationState, quint8(0));
     QCOMPARE(m_messages.size(), 2);
     QCOMPARE(m_messages.at(0).text, QStringLiteral("Activate Succeed."));
     QCOMPARE(m_messages.at(1).kind, TarnTool::MessageKind::Ok);
@@ -526,8 +508,8 @@ void TstDeviceModifyPage::batchActivationWithRefusals()
     QCOMPARE(result.at(0).strResult, QStringLiteral("Succeed"));
     QCOMPARE(result.at(1).strResult, QStringLiteral("Error2009:Device deny."));
     QCOMPARE(result.at(2).strResult, QStringLiteral("Error2021:reactive"));
-    QCOMPARE(stored(serialOf("B1")).activationState, quint8(0));
-    QCOMPARE(stored(serialOf("B2")).activationState, quint8(1));
+    QCOMPARE(StoreFeeder::stored(serialOf("B1")).activationState, quint8(0));
+    QCOMPARE(StoreFeeder::stored(serialOf("B2")).activationState, quint8(1));
 
     // Only the last device offers GUID export; the offer goes to all three.
     QCOMPARE(m_recoveries.size(), 1);
@@ -573,12 +555,12 @@ void TstDeviceModifyPage::channelPasswordActivation()
     QCOMPARE(m_pages.first().hidden, (QList<int>{5, 6, 7}));
     QCOMPARE(m_pages.first().size, QSize(700, 500));
     QVERIFY(m_messages.isEmpty());
-    QCOMPARE(stored(serialOf("C1")).activationState, quint8(0));
+    QCOMPARE(StoreFeeder::stored(serialOf("C1")).activationState, quint8(0));
 }
 
 void TstDeviceModifyPage::wifiRegionWithDifferentMasks()
 {
-    const quint8 regionBefore = stored(serialOf("R1")).wifiParam;
+    const quint8 regionBefore = StoreFeeder::stored(serialOf("R1")).wifiParam;
     QCOMPARE(regionBefore, quint8(2));
     select(BatchInactive, {"R1", "R2"});
     auto *combo = child<MirelGUIToolkit::CComboBox>("m_comboBoxWifi");
@@ -599,8 +581,8 @@ void TstDeviceModifyPage::wifiRegionWithDifferentMasks()
     QVERIFY(waitForAnnouncement(serialOf("R2"), [](const TarnDeviceInfo &info) {
         return info.activationState == 0;
     }));
-    QCOMPARE(stored(serialOf("R1")).wifiParam, quint8(2));
-    QCOMPARE(stored(serialOf("R2")).wifiParam, quint8(1));
+    QCOMPARE(StoreFeeder::stored(serialOf("R1")).wifiParam, quint8(2));
+    QCOMPARE(StoreFeeder::stored(serialOf("R2")).wifiParam, quint8(1));
 }
 
 void TstDeviceModifyPage::wifiEnhancementControl()

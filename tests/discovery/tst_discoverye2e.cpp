@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "devsimprocess.h"
+#include "storefeeder.h"
 #include "tarndeviceinfomanager.h"
 #include "tarnhandler.h"
 
@@ -27,27 +28,6 @@ const QByteArray kFleet = R"([
 ])";
 
 } // namespace
-
-// Keeps the store as the device list page does: a new MAC is added, a known one ignored.
-class StoreFeeder : public QObject
-{
-public:
-    explicit StoreFeeder(TarnHandler *handler)
-    {
-        connect(handler, &TarnHandler::signalDeviceOnline, this, [](const TarnDeviceInfo &info) {
-            auto *store = TarnDeviceInfoManager::Instance();
-            store->lock();
-            const bool known = store->containsMac(text(info.macAddress, sizeof info.macAddress));
-            store->unlock();
-            if (!known)
-                store->addDeviceInfo(info);
-        });
-        connect(handler, &TarnHandler::signalDeviceUpdate, this,
-                [](const TarnDeviceInfo &info) { TarnDeviceInfoManager::Instance()->updateDeviceInfo(info); });
-        connect(handler, &TarnHandler::signalDeviceOffline, this,
-                [](const TarnDeviceInfo &info) { TarnDeviceInfoManager::Instance()->removeDeviceInfo(info); });
-    }
-};
 
 class TstDiscoveryE2e : public QObject
 {
@@ -86,7 +66,7 @@ void TstDiscoveryE2e::fleetBecomesEventsAndRefreshRefills()
 {
     QVERIFY(m_sim.start({"--count", "80", "--inactive", "12", "--seed", "11"}));
     TarnHandler *handler = TarnHandler::Instance();
-    StoreFeeder feeder(handler);
+    StoreFeeder feeder(handler, StoreFeeder::FollowChanges);
     QSignalSpy online(handler, &TarnHandler::signalDeviceOnline);
     QVERIFY(handler->start());
     QVERIFY(handler->start());   // a second start is a no-op
@@ -118,7 +98,7 @@ void TstDiscoveryE2e::commandsThroughTheHandler()
 {
     QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(kFleet)}));
     TarnHandler *handler = TarnHandler::Instance();
-    StoreFeeder feeder(handler);
+    StoreFeeder feeder(handler, StoreFeeder::FollowChanges);
     QSignalSpy update(handler, &TarnHandler::signalDeviceUpdate);
     QVERIFY(handler->start());
     QVERIFY(QTest::qWaitFor([&] { return storeCount() == 2; }, 10000));

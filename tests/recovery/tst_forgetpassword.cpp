@@ -6,6 +6,7 @@
 
 #include "devicemodifypage.h"
 #include "devsimprocess.h"
+#include "storefeeder.h"
 #include "latin1text.h"
 #include "messagebox.h"
 #include "passwordrecoverydialogs.h"
@@ -19,6 +20,8 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <memory>
 #include <QTimer>
 
 using TARN::TarnHandler;
@@ -41,20 +44,9 @@ const QByteArray Fleet = R"([
 ])";
 constexpr int FleetSize = 3;
 
-TarnDeviceInfo stored(const QString &serial)
-{
-    QVector<TarnDeviceInfo> all;
-    TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-    for (const TarnDeviceInfo &record : all) {
-        if (latin1String(record.serialNumber) == serial)
-            return record;
-    }
-    return TarnDeviceInfo();
-}
-
 QVector<DeviceInfo> selectionOf(const QString &serial)
 {
-    const TarnDeviceInfo record = stored(serial);
+    const TarnDeviceInfo record = StoreFeeder::stored(serial);
     DeviceInfo info;
     info.strId = QStringLiteral("1");
     info.strSerialNumber = latin1String(record.serialNumber);
@@ -113,6 +105,7 @@ private slots:
 
 private:
     DevsimProcess m_sim;
+    std::unique_ptr<StoreFeeder> m_feeder;
     std::unique_ptr<DeviceModifyPage> m_panel;
     QStringList m_messages;
     QStringList m_events;
@@ -126,20 +119,9 @@ void TstForgetPassword::initTestCase()
     qRegisterMetaType<TarnDeviceInfo>("TarnDeviceInfo");
     QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(Fleet)}));
     TarnHandler *handler = TarnHandler::Instance();
-    connect(handler, &TarnHandler::signalDeviceOnline, this, [](const TarnDeviceInfo &info) {
-        TarnDeviceInfoManager *store = TarnDeviceInfoManager::Instance();
-        store->lock();
-        const bool known = store->containsMac(latin1String(info.macAddress));
-        store->unlock();
-        if (!known)
-            store->addDeviceInfo(info);
-    });
+    m_feeder = std::make_unique<StoreFeeder>(handler);
     QVERIFY(handler->start());
-    QVERIFY(QTest::qWaitFor([] {
-        QVector<TarnDeviceInfo> all;
-        TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-        return all.size() == FleetSize;
-    }, 15000));
+    QVERIFY(StoreFeeder::waitForDevices(FleetSize, 15000));
     TarnTool::setMessageHook([this](TarnTool::MessageKind, const QString &text) { m_messages.append(text); });
 }
 

@@ -9,6 +9,7 @@
 #include "ccombobox.h"
 #include "devicemodifyresultpage.h"
 #include "devsimprocess.h"
+#include "storefeeder.h"
 #include "filedialogprovider.h"
 #include "guidandqustiondialog.h"
 #include "latin1text.h"
@@ -171,6 +172,7 @@ private:
     QString runMaker(const QStringList &arguments, int *exitCode) const;
     QVector<QPair<MessageKind, QString>> m_messages;
     DevsimProcess m_sim;
+    std::unique_ptr<StoreFeeder> m_feeder;
     QTemporaryDir m_dir;
     QString m_makerDir;
 };
@@ -186,17 +188,9 @@ void TstRecoveryDialogsOnDevices::initTestCase()
                          "--recovery-ttl", "600"}));
     TarnHandler *handler = TarnHandler::Instance();
     // The set-up reads each device's abilities from the store, as the list page fills it.
-    connect(handler, &TarnHandler::signalDeviceOnline, this, [](const TarnDeviceInfo &record) {
-        TarnDeviceInfoManager *store = TarnDeviceInfoManager::Instance();
-        if (store->findDeviceIndex(latin1String(record.serialNumber), latin1String(record.macAddress)) < 0)
-            store->addDeviceInfo(record);
-    });
+    m_feeder = std::make_unique<StoreFeeder>(handler);
     QVERIFY(handler->start());
-    QVERIFY(QTest::qWaitFor([] {
-        QVector<TarnDeviceInfo> all;
-        TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-        return all.size() >= FleetSize;
-    }, 10000));
+    QVERIFY(StoreFeeder::waitForDevices(FleetSize, 10000));
 }
 
 void TstRecoveryDialogsOnDevices::cleanupTestCase()

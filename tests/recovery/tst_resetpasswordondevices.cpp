@@ -9,6 +9,7 @@
 #include "ccombobox.h"
 #include "cradiobutton.h"
 #include "devsimprocess.h"
+#include "storefeeder.h"
 #include "filedialogprovider.h"
 #include "latin1text.h"
 #include "messagebox.h"
@@ -30,6 +31,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <memory>
 #include <QTimer>
 
 #include <cstring>
@@ -74,17 +77,6 @@ struct Message
     TarnTool::MessageKind kind;
     QString text;
 };
-
-TarnDeviceInfo stored(const QString &serial)
-{
-    QVector<TarnDeviceInfo> all;
-    TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-    for (const TarnDeviceInfo &record : all) {
-        if (latin1String(record.serialNumber) == serial)
-            return record;
-    }
-    return TarnDeviceInfo();
-}
 
 template <std::size_t N>
 void putText(char (&field)[N], const QByteArray &bytes)
@@ -152,6 +144,7 @@ private:
     }
 
     DevsimProcess m_sim;
+    std::unique_ptr<StoreFeeder> m_feeder;
     QString m_makerDir;
     QTemporaryDir m_dir;
     QVector<Message> m_messages;
@@ -167,20 +160,9 @@ void TstResetPasswordOnDevices::initTestCase()
     QVERIFY(m_sim.start({"--fleet", m_sim.writeFleetFile(Fleet), "--maker-dir", m_makerDir}));
 
     TarnHandler *handler = TarnHandler::Instance();
-    connect(handler, &TarnHandler::signalDeviceOnline, this, [](const TarnDeviceInfo &info) {
-        TarnDeviceInfoManager *store = TarnDeviceInfoManager::Instance();
-        store->lock();
-        const bool known = store->containsMac(latin1String(info.macAddress));
-        store->unlock();
-        if (!known)
-            store->addDeviceInfo(info);
-    });
+    m_feeder = std::make_unique<StoreFeeder>(handler);
     QVERIFY(handler->start());
-    QVERIFY(QTest::qWaitFor([] {
-        QVector<TarnDeviceInfo> all;
-        TarnDeviceInfoManager::Instance()->getAllDeviceInfo(all);
-        return all.size() == FleetSize;
-    }, 15000));
+    QVERIFY(StoreFeeder::waitForDevices(FleetSize, 15000));
 
     TarnTool::setMessageHook([this](TarnTool::MessageKind kind, const QString &text) {
         m_messages.append({kind, text});
@@ -206,7 +188,7 @@ void TstResetPasswordOnDevices::init()
 
 std::unique_ptr<ResetPasswordDialog> TstResetPasswordOnDevices::dialogFor(const char *tag) const
 {
-    const TarnDeviceInfo record = stored(serialOf(tag));
+    const TarnDeviceInfo record = StoreFeeder::stored(serialOf(tag));
     return std::make_unique<ResetPasswordDialog>(
         nullptr, serialOf(tag), record.recoveryFlags & 0x01, record.abilityFlags & 0x80,
         record.recoveryFlags & 0x04, record.recoveryFlags & 0x08, record.recoveryFlags & 0x02,
@@ -240,7 +222,7 @@ void TstResetPasswordOnDevices::typePasswords(ResetPasswordDialog *dialog, const
 
 void TstResetPasswordOnDevices::verifyNewPassword(const char *tag, const QString &password)
 {
-    const TarnDeviceInfo record = stored(serialOf(tag));
+    const TarnDeviceInfo record = StoreFeeder::stored(serialOf(tag));
     TarnNetParam param = {};
     putText(param.ipv4Address, latin1String(record.ipv4Address).toLatin1());
     putText(param.ipv4SubnetMask, latin1String(record.ipv4SubnetMask).toLatin1());
